@@ -5,10 +5,6 @@ namespace momentart {
 
 #define PENDING_GROUP(n) \
     Num group##n(const GenerationState&, int) { return kFail; }
-PENDING_GROUP(2)
-PENDING_GROUP(3)
-PENDING_GROUP(4)
-PENDING_GROUP(5)
 PENDING_GROUP(6)
 PENDING_GROUP(7)
 PENDING_GROUP(8)
