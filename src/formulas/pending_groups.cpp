@@ -5,11 +5,6 @@ namespace momentart {
 
 #define PENDING_GROUP(n) \
     Num group##n(const GenerationState&, int) { return kFail; }
-PENDING_GROUP(6)
-PENDING_GROUP(7)
-PENDING_GROUP(8)
-PENDING_GROUP(9)
-PENDING_GROUP(10)
 PENDING_GROUP(11)
 PENDING_GROUP(12)
 PENDING_GROUP(13)
