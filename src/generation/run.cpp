@@ -1,7 +1,173 @@
 #include "generation/run.h"
 
+#include <cmath>
+#include <cstdio>
+
+#include "colouring/colouring.h"
+#include "formulas/bank.h"
+#include "generation/catalogue.h"
+#include "generation/geometry.h"
+#include "generation/visiting_orders.h"
+#include "shell/stamp.h"
+
 namespace momentart {
 
-void makeimage(GenerationState&, Canvas& canvas, RunHost&, const RunOptions&) { canvas.clear(); }
+namespace {
+
+// Int(Rnd * n + k) with Rnd widened to double.
+double drawWhole(Pcg32& rnd, double n, double k) { return std::floor(rnd.rndDouble() * n + k); }
+// Rnd * n + k with Rnd widened to double.
+double drawReal(Pcg32& rnd, double n, double k) { return rnd.rndDouble() * n + k; }
+
+// The run's own values, kept for one call only.
+struct RunValues {
+    double krizanje = 1;            // cross mode of this run: 1 or 2
+    double v1run = 0, v2run = 0;    // the formula pair after the draws
+    double v1alt = 0, v2alt = 0;    // the second pair of cross mode 2
+};
+
+std::string pictureName(const CalendarTime& t) {
+    char name[32];
+    std::snprintf(name, sizeof name, "T%04d%02d%02d%02d%02d%02d", t.year, t.month, t.day, t.hour,
+                  t.minute, t.second);
+    return name;
+}
+
+// Step 5: the switches derived from what the catalogue wrote.
+void deriveSwitches(GenerationState& s) {
+    if (s.v1 == 0 && s.v2 == 0) s.forma = 0;
+    if (s.v1 > 0 && s.v2 == 0) s.forma = 1;
+    if (s.v1 > 0 && s.v2 > 0) s.forma = 2;
+    s.barvanje = (s.barve == 0 && s.tip == 0) ? 0 : 1;
+    if (s.barve > 0 && s.tip == 0) s.barvanje = 2;
+    s.zum = s.osx == 0 ? 0 : 1;
+}
+
+// Step 6: completes the free selectors and draws the picture's parameters,
+// in this exact order.
+RunValues drawParameters(GenerationState& s) {
+    Pcg32& rnd = s.rnd;
+    RunValues run;
+    if (s.forma == 1) {
+        s.v2 = drawWhole(rnd, 15, 1);
+    } else if (s.forma != 2) {
+        s.v1 = drawWhole(rnd, 15, 1);
+        s.v2 = drawWhole(rnd, 15, 1);
+    }
+    if (s.barvanje == 2) s.tip = drawWhole(rnd, 20, 1);
+    if (s.zum != 1) s.osx = drawReal(rnd, 5, 5);
+    s.nacin = s.nac;
+    s.negativ = s.negat != 0 ? s.negat : drawWhole(rnd, 2, 1);
+    run.krizanje = s.kriz;
+    s.osy = s.osx;
+    run.v1run = s.v1;
+    run.v2run = s.v2;
+    run.v1alt = drawWhole(rnd, 15, 1);
+    run.v2alt = drawWhole(rnd, 15, 1);
+    s.i0 = 0;
+    s.j0 = 0;
+    s.ba1 = drawReal(rnd, 100, 100);
+    s.f1 = drawReal(rnd, 10, 0);
+    s.f2 = drawReal(rnd, 10, 0);
+    s.f3 = drawReal(rnd, 10, 0);
+    s.fba2 = drawReal(rnd, 10, -5);
+    s.nb3 = 255;
+    s.frgb02 = drawWhole(rnd, 3, 1);
+    s.frgb03 = drawWhole(rnd, 3, 1);
+    s.f06 = drawReal(rnd, 1000, 200);
+    s.f09 = drawReal(rnd, 55, 200);
+    s.remin = drawReal(rnd, 5, 2);
+    s.remax = drawReal(rnd, 300, 100);
+    s.grmin = drawReal(rnd, 5, 2);
+    s.grmax = drawReal(rnd, 300, 100);
+    s.blmin = drawReal(rnd, 5, 2);
+    s.blmax = drawReal(rnd, 300, 100);
+    s.bamax = drawReal(rnd, 10000, 10000);
+    s.fre = drawReal(rnd, 50, 50);
+    s.fgr = drawReal(rnd, 50, 50);
+    s.fbl = drawReal(rnd, 50, 50);
+    s.m1 = drawReal(rnd, 40, 180);
+    s.m2 = drawReal(rnd, 60, 270);
+    s.ba = 0;
+    s.re0 = drawWhole(rnd, 300, 0);
+    s.gr0 = drawWhole(rnd, 300, 0);
+    s.bl0 = drawWhole(rnd, 300, 0);
+    s.baza = drawWhole(rnd, 200, 250);
+    s.dre = drawWhole(rnd, 200, -100);
+    s.dgr = drawWhole(rnd, 200, -100);
+    s.dbl = drawWhole(rnd, 200, -100);
+    s.krgb = drawWhole(rnd, 27, 1);
+    return run;
+}
+
+// What one visit of a pixel does, and telling the observer as lines finish.
+class PixelWork final : public PixelVisitor {
+public:
+    PixelWork(GenerationState& s, Canvas& canvas, const Frame& frame, const RunValues& run,
+              RunObserver* observer, long total)
+        : s_(s), canvas_(canvas), frame_(frame), run_(run), observer_(observer), total_(total) {}
+
+    void visit(int column, int row) override {
+        s_.i = column;
+        s_.j = row;
+        s_.x = frame_.worldX(column);
+        s_.y = frame_.worldY(row);
+        pixelGeometry(s_, frame_);
+        if (run_.krizanje != 1) {
+            // Cross mode 2: each pixel takes one of the two formula pairs.
+            if (drawWhole(s_.rnd, 2, 1) == 1) {
+                s_.v2 = run_.v2run;
+                s_.v1 = run_.v1run;
+            } else {
+                s_.v2 = run_.v2alt;
+                s_.v1 = run_.v1alt;
+            }
+        }
+        barvanivo1(s_);
+        barvanivo2(s_, canvas_);
+        ++visited_;
+    }
+
+    void lineDone() override {
+        if (observer_ != nullptr) observer_->progress(canvas_, visited_, total_);
+    }
+
+private:
+    GenerationState& s_;
+    Canvas& canvas_;
+    const Frame& frame_;
+    const RunValues& run_;
+    RunObserver* observer_;
+    long total_;
+    long visited_ = 0;
+};
+
+}  // namespace
+
+void makeimage(GenerationState& s, Canvas& canvas, RunHost& host, const RunOptions& options) {
+    canvas.clear();
+    s.sir = 600;
+    s.vis = 450;
+    s.zamikx = 0;
+    s.zamiky = 0;
+    izborslike(s, options.forcedType);
+    deriveSwitches(s);
+    s.rnd.seed(host.clock.timerSeed());
+    s.imeslike = pictureName(host.clock.now());
+    const RunValues run = drawParameters(s);
+    const Frame frame = placeCentres(s, s.rnd);
+
+    const int lastColumn = static_cast<int>(s.sir);
+    const int lastRow = static_cast<int>(s.vis);
+    PixelWork work(s, canvas, frame, run, host.observer, visitCount(lastColumn, lastRow));
+    visitInOrder(static_cast<int>(s.nacin), lastColumn, lastRow, s.rnd, work);
+
+    if (host.printer != nullptr) signimage(s, canvas, *host.printer);
+    if (run.krizanje == 2) {
+        s.v1 = run.v1run;
+        s.v2 = run.v2run;
+    }
+    s.change = 0;
+}
 
 }  // namespace momentart

@@ -1,0 +1,35 @@
+// Writing pictures to files: whole or not at all.
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+namespace momentart {
+
+enum class ImageFormat { Png, Bmp, Unknown };
+
+// The format a path's extension names (.png or .bmp, any case).
+ImageFormat formatOfPath(const QString& path);
+
+// Texts stored in a PNG (key, value), in order.
+using ImageTexts = QList<QPair<QString, QString>>;
+
+struct WriteResult {
+    bool ok = false;
+    QString error;  // the path and the reason, when !ok
+};
+
+// Writes `image` to `path` through a temporary file renamed into place, so a
+// failure (missing folder, no permission, full disk) leaves no partial file.
+// Replaces an existing file only when `replace` is true. PNG files carry
+// `texts`; a bitmap is written as 24-bit colour.
+WriteResult writeImage(const QImage& image, const QString& path, bool replace,
+                       const ImageTexts& texts = {});
+
+// `folder/base.ext`, or `folder/base-2.ext`, `-3`, ... : the first name that
+// does not exist yet.
+QString freePath(const QString& folder, const QString& base, const QString& extension);
+
+}  // namespace momentart

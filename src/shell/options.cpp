@@ -1,0 +1,75 @@
+#include "shell/options.h"
+
+namespace momentart {
+
+namespace {
+const OptionSpec* find(const QList<OptionSpec>& table, const QString& name) {
+    for (const OptionSpec& spec : table)
+        if (name == QLatin1String(spec.name)) return &spec;
+    return nullptr;
+}
+}  // namespace
+
+ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionSpec>& table) {
+    ParsedOptions parsed;
+    for (int n = 0; n < arguments.size(); ++n) {
+        const QString& argument = arguments[n];
+        if (!argument.startsWith("--")) {
+            parsed.error = "unexpected argument '" + argument + "'";
+            return parsed;
+        }
+        QString name = argument.mid(2);
+        std::optional<QString> inlineValue;
+        if (const qsizetype equals = name.indexOf('='); equals >= 0) {
+            inlineValue = name.mid(equals + 1);
+            name = name.left(equals);
+        }
+        const OptionSpec* spec = find(table, name);
+        if (spec == nullptr) {
+            parsed.error = "unknown option --" + name;
+            return parsed;
+        }
+        if (parsed.values.contains(name)) {
+            parsed.error = "option --" + name + " is given twice";
+            return parsed;
+        }
+        if (spec->valueName == nullptr) {
+            if (inlineValue) {
+                parsed.error = "option --" + name + " takes no value";
+                return parsed;
+            }
+            parsed.values.insert(name, QString());
+        } else if (inlineValue) {
+            parsed.values.insert(name, *inlineValue);
+        } else if (n + 1 < arguments.size()) {
+            parsed.values.insert(name, arguments[++n]);
+        } else {
+            parsed.error = "option --" + name + " needs a value (" + spec->valueName + ")";
+            return parsed;
+        }
+    }
+    return parsed;
+}
+
+QString describeOptions(const QList<OptionSpec>& table) {
+    QString text;
+    for (const OptionSpec& spec : table) {
+        QString left = QString("  --") + spec.name;
+        if (spec.valueName != nullptr) left += QString(" ") + spec.valueName;
+        text += left.leftJustified(24) + " " + spec.help + "\n";
+    }
+    return text;
+}
+
+std::optional<unsigned long long> parseWhole(const QString& text, unsigned long long low,
+                                             unsigned long long high) {
+    if (text.isEmpty() || text.size() > 20) return std::nullopt;
+    for (QChar c : text)
+        if (c < '0' || c > '9') return std::nullopt;
+    bool ok = false;
+    const unsigned long long value = text.toULongLong(&ok);
+    if (!ok || value < low || value > high) return std::nullopt;
+    return value;
+}
+
+}  // namespace momentart

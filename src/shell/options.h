@@ -1,0 +1,37 @@
+// A small command-line option parser: each command describes its options
+// once, in a table that both the parser and the help text read.
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace momentart {
+
+struct OptionSpec {
+    const char* name;       // without the leading dashes
+    const char* valueName;  // nullptr for a flag
+    const char* help;
+};
+
+struct ParsedOptions {
+    QMap<QString, QString> values;  // option name -> value ("" for a flag)
+    QString error;                  // one line naming the problem, if any
+
+    bool has(const QString& name) const { return values.contains(name); }
+    QString value(const QString& name) const { return values.value(name); }
+};
+
+// Parses `--name value`, `--name=value` and flags. Positional arguments are
+// errors.
+ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionSpec>& table);
+
+// The option lines of a help text.
+QString describeOptions(const QList<OptionSpec>& table);
+
+// A whole number in [low, high], written in decimal digits only.
+std::optional<unsigned long long> parseWhole(const QString& text, unsigned long long low,
+                                             unsigned long long high);
+
+}  // namespace momentart

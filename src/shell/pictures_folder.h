@@ -1,0 +1,15 @@
+// Where pictures go when the user names no file.
+#pragma once
+
+#include <QString>
+
+namespace momentart {
+
+// The `momentart` folder inside the user's Pictures folder (not created).
+QString defaultPicturesFolder();
+
+// Creates `folder` (and its parents) if missing; on failure returns a
+// message naming the folder.
+QString ensureFolder(const QString& folder);
+
+}  // namespace momentart
