@@ -1,21 +1,12 @@
-// momentart: the window with no arguments, or a command.
+// momentart: the window with no command, or one of the commands.
 #include <QApplication>
 #include <QTextStream>
-#include <cstdio>
-#include <cstdlib>
+#include <cstring>
 
 #include "shell/render_command.h"
+#include "shell/window_main.h"
 
 namespace {
-
-QString mainHelp() {
-    return "usage: momentart [command] [options]\n"
-           "Makes abstract pictures entirely by computation; the moment decides the picture.\n\n"
-           "commands:\n"
-           "  (none)      open the window and make pictures there\n"
-           "  render      compute one picture without a window and write it to a file\n"
-           "  --help      show this help; 'momentart COMMAND --help' shows a command's options\n";
-}
 
 // Qt's note that it picked a runtime folder itself is noise to our users.
 void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -23,28 +14,66 @@ void quietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
     qt_message_output(type, context, message);
 }
 
-// Commands that need no display run on Qt's offscreen platform.
-void useOffscreenPlatform() {
+// A command that needs no window: its name, what it does, and its body
+// (called with the arguments after the command's name).
+struct Command {
+    const char* name;
+    const char* summary;
+    int (*run)(const QStringList& arguments, QTextStream& out, QTextStream& err);
+};
+
+const Command kCommands[] = {
+    {"render", "compute pictures without a window and write them to files", momentart::renderCommand},
+};
+
+QString mainHelp() {
+    QString text =
+        "usage: momentart [window options]\n"
+        "       momentart COMMAND [options]\n"
+        "Makes abstract pictures entirely by computation; the moment decides the picture.\n"
+        "With no command it opens the window (on a machine without a display it renders\n"
+        "one picture headless instead and says where it went).\n\n"
+        "commands:\n";
+    for (const Command& command : kCommands)
+        text += QString("  %1 %2\n").arg(QString(command.name).leftJustified(10)).arg(command.summary);
+    text += "\n'momentart COMMAND --help' lists a command's options.\n";
+    const QString window = momentart::windowHelp();
+    if (!window.isEmpty()) text += "\nwindow options:\n" + window;
+    return text;
+}
+
+bool hasDisplay() {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return true;
+#else
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+#endif
+}
+
+// Runs a command on Qt's offscreen platform, which needs no display.
+int runCommand(const Command& command, int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream out(stdout), err(stderr);
+    return command.run(app.arguments().mid(2), out, err);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     qInstallMessageHandler(quietMessages);
-    const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (command == "render") {
-        useOffscreenPlatform();
-        QGuiApplication app(argc, argv);
-        QStringList arguments = app.arguments().mid(2);
-        QTextStream out(stdout), err(stderr);
-        return momentart::renderCommand(arguments, out, err);
-    }
-    QTextStream out(stdout), err(stderr);
-    if (command == "--help" || command == "-h" || command == "help") {
-        out << mainHelp();
+    const char* first = argc > 1 ? argv[1] : "";
+    for (const Command& command : kCommands)
+        if (std::strcmp(first, command.name) == 0) return runCommand(command, argc, argv);
+    if (std::strcmp(first, "--help") == 0 || std::strcmp(first, "-h") == 0) {
+        QTextStream(stdout) << mainHelp();
         return 0;
     }
-    err << "momentart: unknown command '" << command << "' (see momentart --help)\n";
-    return 2;
+    if (argc == 1 && !hasDisplay()) {
+        QTextStream(stderr) << "momentart: no display here, so one picture is rendered headless instead of "
+                               "opening the window\n";
+        return runCommand(kCommands[0], argc, argv);
+    }
+    return momentart::windowMain(argc, argv);
 }
