@@ -19,13 +19,6 @@ double drawWhole(Pcg32& rnd, double n, double k) { return std::floor(rnd.rndDoub
 // Rnd * n + k with Rnd widened to double.
 double drawReal(Pcg32& rnd, double n, double k) { return rnd.rndDouble() * n + k; }
 
-// The run's own values, kept for one call only.
-struct RunValues {
-    double krizanje = 1;            // cross mode of this run: 1 or 2
-    double v1run = 0, v2run = 0;    // the formula pair after the draws
-    double v1alt = 0, v2alt = 0;    // the second pair of cross mode 2
-};
-
 std::string pictureName(const CalendarTime& t) {
     char name[32];
     std::snprintf(name, sizeof name, "T%04d%02d%02d%02d%02d%02d", t.year, t.month, t.day, t.hour,
@@ -45,9 +38,8 @@ void deriveSwitches(GenerationState& s) {
 
 // Step 6: completes the free selectors and draws the picture's parameters,
 // in this exact order.
-RunValues drawParameters(GenerationState& s) {
+void drawParameters(GenerationState& s, RunPlan& run) {
     Pcg32& rnd = s.rnd;
-    RunValues run;
     if (s.forma == 1) {
         s.v2 = drawWhole(rnd, 15, 1);
     } else if (s.forma != 2) {
@@ -97,15 +89,14 @@ RunValues drawParameters(GenerationState& s) {
     s.dgr = drawWhole(rnd, 200, -100);
     s.dbl = drawWhole(rnd, 200, -100);
     s.krgb = drawWhole(rnd, 27, 1);
-    return run;
 }
 
 // What one visit of a pixel does, and telling the observer as lines finish.
 class PixelWork final : public PixelVisitor {
 public:
-    PixelWork(GenerationState& s, Canvas& canvas, const Frame& frame, const RunValues& run,
-              RunObserver* observer, long total)
-        : s_(s), canvas_(canvas), frame_(frame), run_(run), observer_(observer), total_(total) {}
+    PixelWork(GenerationState& s, Canvas& canvas, const RunPlan& run, RunObserver* observer,
+              long total)
+        : s_(s), canvas_(canvas), frame_(run.frame), run_(run), observer_(observer), total_(total) {}
 
     void visit(int column, int row) override {
         s_.i = column;
@@ -136,7 +127,7 @@ private:
     GenerationState& s_;
     Canvas& canvas_;
     const Frame& frame_;
-    const RunValues& run_;
+    const RunPlan& run_;
     RunObserver* observer_;
     long total_;
     long visited_ = 0;
@@ -144,22 +135,27 @@ private:
 
 }  // namespace
 
-void makeimage(GenerationState& s, Canvas& canvas, RunHost& host, const RunOptions& options) {
-    canvas.clear();
+RunPlan planRun(GenerationState& s, Clock& clock, const RunOptions& options) {
     s.sir = 600;
     s.vis = 450;
     s.zamikx = 0;
     s.zamiky = 0;
     izborslike(s, options.forcedType);
     deriveSwitches(s);
-    s.rnd.seed(host.clock.timerSeed());
-    s.imeslike = pictureName(host.clock.now());
-    const RunValues run = drawParameters(s);
-    const Frame frame = placeCentres(s, s.rnd);
+    s.rnd.seed(clock.timerSeed());
+    s.imeslike = pictureName(clock.now());
+    RunPlan run;
+    drawParameters(s, run);
+    run.frame = placeCentres(s, s.rnd);
+    return run;
+}
 
+void makeimage(GenerationState& s, Canvas& canvas, RunHost& host, const RunOptions& options) {
+    canvas.clear();
+    const RunPlan run = planRun(s, host.clock, options);
     const int lastColumn = static_cast<int>(s.sir);
     const int lastRow = static_cast<int>(s.vis);
-    PixelWork work(s, canvas, frame, run, host.observer, visitCount(lastColumn, lastRow));
+    PixelWork work(s, canvas, run, host.observer, visitCount(lastColumn, lastRow));
     visitInOrder(static_cast<int>(s.nacin), lastColumn, lastRow, s.rnd, work);
 
     if (host.printer != nullptr) signimage(s, canvas, *host.printer);
