@@ -3,7 +3,8 @@
 // taken from x y, r3 fi5, r3 + fi5 or y / x.
 //
 // The preamble, ln(r3) ^ (r4 / (1 + r5)), is the group's new izraz; it fails
-// where r3 <= 0, and where r3 < 1 unless the exponent is a whole number.
+// where r3 <= 0, and where r3 < 1 (a negative base) unless the exponent is a
+// whole number.
 #include "formulas/bank.h"
 
 namespace momentart {
