@@ -6,8 +6,7 @@ namespace momentart::colouring {
 
 std::optional<long long> wholeIn(double v, double lo, double hi) {
     if (!finite(v)) return std::nullopt;
-    // nearbyint in the default rounding mode rounds half to even.
-    const double r = std::nearbyint(v);
+    const double r = roundHalfEven(v);
     if (r < lo || r > hi) return std::nullopt;
     return static_cast<long long>(r);
 }
@@ -20,8 +19,8 @@ constexpr double kTopColour = 16777215;  // white, the largest colour number
 // ignores points outside the picture, so far-off ones are dropped here before
 // they could overflow the conversion.
 void setPixel(Canvas& canvas, Spot at, ColourNumber colour) {
-    const float x = std::nearbyint(static_cast<float>(at.px));
-    const float y = std::nearbyint(static_cast<float>(at.py));
+    const auto x = static_cast<float>(roundHalfEven(static_cast<float>(at.px)));
+    const auto y = static_cast<float>(roundHalfEven(static_cast<float>(at.py)));
     if (!(x >= 0.0f && x < Canvas::kWidth && y >= 0.0f && y < Canvas::kHeight)) return;
     canvas.set(static_cast<int>(x), static_cast<int>(y), colour);
 }

@@ -65,6 +65,16 @@ inline Num pow(Num a, Num b) {
     return std::pow(a.v, b.v);
 }
 
+// v rounded to the nearest whole number, halves to the even one (as the
+// conversions to integers do), without touching the floating-point
+// environment: adding 2^52 to |v| leaves no fraction bits, so the hardware's
+// round-to-nearest-even does the work.
+inline double roundHalfEven(double v) {
+    const double magnitude = std::fabs(v);
+    if (!(magnitude < 0x1p52)) return v;  // already whole, or not finite
+    return std::copysign((magnitude + 0x1p52) - 0x1p52, v);
+}
+
 // Int(v): rounds down.
 inline Num Int(Num a) { return std::floor(a.v); }
 
