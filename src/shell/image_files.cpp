@@ -27,9 +27,11 @@ WriteResult writeImage(const QImage& image, const QString& path, bool replace,
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return {false, path + ": " + file.errorString()};
     QImageWriter writer(&file, format == ImageFormat::Png ? "png" : "bmp");
-    for (const auto& [key, value] : texts) writer.setText(key, value);
-    const QImage pixels = format == ImageFormat::Bmp ? image.convertToFormat(QImage::Format_RGB888)
-                                                     : image.convertToFormat(QImage::Format_RGB32);
+    QImage pixels = format == ImageFormat::Bmp ? image.convertToFormat(QImage::Format_RGB888)
+                                               : image.convertToFormat(QImage::Format_RGB32);
+    // Texts go on the image, not the writer: the writer's texts lose their
+    // line ends.
+    for (const auto& [key, value] : texts) pixels.setText(key, value);
     if (!writer.write(pixels)) {
         const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
                                                                       : writer.errorString();
