@@ -1,72 +1,175 @@
 #include "shell/render_command.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "generation/catalogue.h"
-#include "shell/image_convert.h"
+#include "shell/batch_command.h"
 #include "shell/image_files.h"
 #include "shell/options.h"
 #include "shell/pictures_folder.h"
+#include "shell/recipe_png.h"
 #include "shell/renderer.h"
 #include "shell/system_clock.h"
+#include "shell/worker_pool.h"
 
 namespace momentart {
 
 namespace {
 
+constexpr unsigned long long kMostPictures = 1000000;
+constexpr unsigned long long kMostJobs = 1024;
+constexpr unsigned long long kLastSeed = 4294967295ULL;
+
 const QList<OptionSpec> kRenderOptions = {
     {"type", "N", "image type 9..66 (default: drawn at random, as \"new image\" does)"},
-    {"seed", "S", "seed 0..4294967295 used in place of the timer (default: the timer now)"},
+    {"seed", "S", "seed 0..4294967295 used in place of the timer (default: the timer now); "
+                  "a batch uses S, S+1, ..."},
     {"no-stamp", nullptr, "leave out the signature line: exactly the computed pixels"},
-    {"out", "FILE", "write to FILE (.png or .bmp); default: a new file named after the picture "
-                    "in the momentart folder of your Pictures folder"},
-    {"force", nullptr, "replace FILE given with --out if it exists"},
+    {"count", "N", "make a batch of N pictures (1..1000000), each from a fresh start"},
+    {"jobs", "J", "with --count: worker threads, 1..1024 (default: every core)"},
+    {"from", "PICTURE", "make again the picture of a PNG that momentart wrote, from the recipe "
+                        "it carries (the recipe fixes seed, type and stamp)"},
+    {"out", "PATH", "a single picture: write to the file PATH (.png or .bmp); a batch: write "
+                    "into the folder PATH (created if missing). Default: the momentart folder "
+                    "of your Pictures folder, under new names"},
+    {"force", nullptr, "replace the file given with --out if it exists (single pictures only)"},
+    {"quiet", nullptr, "print nothing but errors"},
     {"help", nullptr, "show this help"},
 };
 
+enum class Mode { Single, Batch, Again };
+
 struct RenderRequest {
+    Mode mode = Mode::Single;
     RenderSpec spec;
-    bool seedGiven = false;
+    int count = 1;
+    int jobs = 1;
+    QString from;
     QString out;
     bool force = false;
+    bool quiet = false;
 };
+
+QString notWith(const char* option, const char* reason) {
+    return QString("--%1 cannot go with %2").arg(option).arg(reason);
+}
 
 // Checks the options; returns an error line, or fills `request`.
 QString readRequest(const ParsedOptions& options, RenderRequest& request) {
+    request.force = options.has("force");
+    request.quiet = options.has("quiet");
+    request.out = options.value("out");
+    request.spec.stamp = !options.has("no-stamp");
+
+    if (options.has("from")) {
+        request.mode = Mode::Again;
+        request.from = options.value("from");
+        for (const char* fixed : {"type", "seed", "no-stamp", "count", "jobs"})
+            if (options.has(fixed)) return notWith(fixed, "--from: the picture's recipe decides");
+        if (request.from.isEmpty()) return "--from needs the path of a PNG file";
+    } else if (options.has("count")) {
+        request.mode = Mode::Batch;
+        if (request.force) return notWith("force", "--count: a batch never replaces a file");
+    } else if (options.has("jobs")) {
+        return "--jobs goes with --count";
+    }
+
     if (options.has("type")) {
         const auto type = parseWhole(options.value("type"), kFirstType, kLastType);
         if (!type) return "--type must be a whole number from 9 to 66, not '" + options.value("type") + "'";
         request.spec.type = static_cast<int>(*type);
     }
+    if (options.has("count")) {
+        const auto count = parseWhole(options.value("count"), 1, kMostPictures);
+        if (!count)
+            return "--count must be a whole number from 1 to " + QString::number(kMostPictures) +
+                   ", not '" + options.value("count") + "'";
+        request.count = static_cast<int>(*count);
+    }
+    request.jobs = everyCore();
+    if (options.has("jobs")) {
+        const auto jobs = parseWhole(options.value("jobs"), 1, kMostJobs);
+        if (!jobs)
+            return "--jobs must be a whole number from 1 to " + QString::number(kMostJobs) + ", not '" +
+                   options.value("jobs") + "'";
+        request.jobs = static_cast<int>(*jobs);
+    }
     if (options.has("seed")) {
-        const auto seed = parseWhole(options.value("seed"), 0, 4294967295ULL);
+        const auto seed = parseWhole(options.value("seed"), 0, kLastSeed);
         if (!seed)
             return "--seed must be a whole number from 0 to 4294967295, not '" + options.value("seed") + "'";
+        if (*seed + request.count - 1 > kLastSeed)
+            return QString("--seed %1 with --count %2 goes past the last seed, 4294967295")
+                .arg(*seed)
+                .arg(request.count);
         request.spec.seed = static_cast<std::uint32_t>(*seed);
-        request.seedGiven = true;
-    } else {
+    } else if (request.mode != Mode::Again) {
         request.spec.seed = timerSeedNow();
+        // The timer's seeds are the bit patterns of positive floats, far
+        // below the end of the range: a batch of any size fits.
     }
-    request.spec.stamp = !options.has("no-stamp");
-    request.force = options.has("force");
+
     if (options.has("out")) {
-        request.out = options.value("out");
-        if (formatOfPath(request.out) == ImageFormat::Unknown)
+        if (request.out.isEmpty()) return "--out needs a path";
+        if (request.mode == Mode::Batch) {
+            const QFileInfo info(request.out);
+            if (info.exists() && !info.isDir())
+                return "--out '" + request.out + "' is a file; a batch writes into a folder";
+            if (!info.exists() && formatOfPath(request.out) != ImageFormat::Unknown)
+                return "--out '" + request.out + "' looks like a file name; a batch writes into a folder";
+        } else if (formatOfPath(request.out) == ImageFormat::Unknown) {
             return "--out must name a .png or .bmp file, not '" + request.out + "'";
+        }
     }
     if (request.force && request.out.isEmpty()) return "--force goes with --out";
     return {};
+}
+
+// Writes a single picture and reports it; returns the exit status.
+int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QTextStream& out,
+                QTextStream& err) {
+    const QString name = QString::fromStdString(picture.state.imeslike);
+    QString path = request.out;
+    if (path.isEmpty()) {
+        const QString folder = defaultPicturesFolder();
+        if (const QString error = ensureFolder(folder); !error.isEmpty()) {
+            err << "momentart render: " << error << "\n";
+            return 1;
+        }
+        path = freePath(folder, name, "png");
+    }
+    const WriteResult written =
+        writePicture(path, *picture.canvas, picture.recipe, picture.state, request.force);
+    if (!written.ok) {
+        err << "momentart render: cannot write " << written.error << "\n";
+        return 1;
+    }
+    if (!request.quiet)
+        out << "file: " << QDir::toNativeSeparators(path) << "\n"
+            << "name: " << name << "\n"
+            << "type: " << static_cast<int>(picture.state.izbor) << "\n"
+            << "seed: " << picture.recipe.seed << "\n";
+    return 0;
 }
 
 }  // namespace
 
 QString renderHelp() {
     return "usage: momentart render [options]\n"
-           "Computes one picture, as the window's \"new image\" does at start-up, and writes it.\n"
-           "Prints the file written, the picture's name, its image type and its seed.\n\n"
+           "       momentart render --count N [--seed S] [--type T] [--out FOLDER] [--jobs J]\n"
+           "       momentart render --from PICTURE.png [--out FILE]\n"
+           "Computes one picture, as the window's \"new image\" does at start-up, and writes it;\n"
+           "prints the file written, the picture's name, its image type and its seed.\n"
+           "With --count it makes a batch of pictures, each from a fresh start with the seeds\n"
+           "S, S+1, ..., named <name>-type<T>-seed<S>.png, with progress on stderr; Ctrl-C\n"
+           "stops after the pictures under way. With --from it makes the picture of a PNG\n"
+           "again, bit for bit, from the recipe the PNG carries. Every PNG written carries\n"
+           "its recipe; no file is replaced unless --force says so.\n\n"
            "options:\n" +
            describeOptions(kRenderOptions) +
-           "\nexit status: 0 written, 1 the file could not be written, 2 bad input\n";
+           "\nexit status: 0 written, 1 a file or folder could not be written, 2 bad input,\n"
+           "130 a batch stopped by Ctrl-C\n";
 }
 
 int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -85,27 +188,30 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
         return 2;
     }
 
-    const RenderedPicture picture = renderFresh(request.spec);
-    const QString name = QString::fromStdString(picture.state.imeslike);
-    QString path = request.out;
-    if (path.isEmpty()) {
-        const QString folder = defaultPicturesFolder();
-        if (const QString error = ensureFolder(folder); !error.isEmpty()) {
-            err << "momentart render: " << error << "\n";
-            return 1;
+    switch (request.mode) {
+    case Mode::Batch: {
+        BatchRequest batch;
+        batch.plan.firstSeed = request.spec.seed;
+        batch.plan.count = request.count;
+        batch.plan.type = request.spec.type;
+        batch.plan.stamp = request.spec.stamp;
+        batch.plan.jobs = request.jobs;
+        batch.plan.folder = request.out.isEmpty() ? defaultPicturesFolder() : request.out;
+        batch.quiet = request.quiet;
+        return runBatchCommand(batch, out, err);
+    }
+    case Mode::Again: {
+        const RecipeFromFile read = readRecipeFromPicture(request.from);
+        if (!read.recipe) {
+            err << "momentart render: " << read.error << "\n";
+            return 2;
         }
-        path = freePath(folder, name, "png");
+        return writeSingle(renderFromRecipe(*read.recipe), request, out, err);
     }
-    const WriteResult written = writeImage(toQImage(*picture.canvas), path, request.force);
-    if (!written.ok) {
-        err << "momentart render: cannot write " << written.error << "\n";
-        return 1;
+    case Mode::Single:
+        break;
     }
-    out << "file: " << QDir::toNativeSeparators(path) << "\n"
-        << "name: " << name << "\n"
-        << "type: " << static_cast<int>(picture.state.izbor) << "\n"
-        << "seed: " << request.spec.seed << "\n";
-    return 0;
+    return writeSingle(renderFresh(request.spec), request, out, err);
 }
 
 }  // namespace momentart
