@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "shell/render_command.h"
+#include "shell/sheet_command.h"
 #include "shell/window_main.h"
 
 namespace {
@@ -24,6 +25,7 @@ struct Command {
 
 const Command kCommands[] = {
     {"render", "compute pictures without a window and write them to files", momentart::renderCommand},
+    {"sheet", "a contact sheet: one small picture of every image type for a seed", momentart::sheetCommand},
 };
 
 QString mainHelp() {
