@@ -52,11 +52,26 @@ ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionSpec>
 }
 
 QString describeOptions(const QList<OptionSpec>& table) {
+    // The help of an option starts in column 26 and wraps at the width of a
+    // terminal; a long name pushes it onto its own line.
+    constexpr int kHelpColumn = 25;
+    constexpr int kWidth = 80;
     QString text;
     for (const OptionSpec& spec : table) {
         QString left = QString("  --") + spec.name;
         if (spec.valueName != nullptr) left += QString(" ") + spec.valueName;
-        text += left.leftJustified(24) + " " + spec.help + "\n";
+        QString line = left.leftJustified(kHelpColumn - 1);
+        bool first = true;
+        for (const QString& word : QString(spec.help).split(' ', Qt::SkipEmptyParts)) {
+            if (!first && line.size() + 1 + word.size() > kWidth) {
+                text += line + "\n";
+                line = QString(kHelpColumn, ' ') + word;
+            } else {
+                line += " " + word;
+            }
+            first = false;
+        }
+        text += line + "\n";
     }
     return text;
 }
