@@ -59,8 +59,8 @@ RecipeFromFile readRecipeFromPicture(const QString& path) {
         return {std::nullopt, path + ": cannot read it as a picture (" + reader.errorString() + ")"};
     const QString text = image.text(kRecipeKey);
     if (text.isEmpty())
-        return {std::nullopt, path + ": this PNG carries no recipe (momentart did not write it, or "
-                                     "its texts were removed)"};
+        return {std::nullopt, path + ": this PNG carries no recipe (it is not a picture momentart wrote, "
+                                     "or its texts were removed)"};
     const RecipeReading read = decodeRecipe(text.toStdString());
     if (!read.recipe)
         return {std::nullopt, path + ": damaged recipe: " + QString::fromStdString(read.error)};
