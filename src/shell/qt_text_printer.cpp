@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QPainter>
 
 #include "shell/image_convert.h"
@@ -21,7 +20,10 @@ void QtTextPrinter::print(Canvas& canvas, int x, int y, const std::string& text,
     image.setDotsPerMeterY(kDotsPerMetre96);
     {
         QPainter painter(&image);
-        QFont font = QGuiApplication::font();
+        // One fixed sans-serif face, so the window and the command line (on
+        // whatever platform plugin) stamp the same pixels.
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setStyleHint(QFont::SansSerif);
         font.setPointSize(points);
         // Plain pixels in the text colour, as a picture box prints them.
         font.setStyleStrategy(QFont::NoAntialias);
