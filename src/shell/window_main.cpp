@@ -76,6 +76,9 @@ int windowMain(int argc, char** argv) {
     // manager carries out "maximised".
     if (const QScreen* screen = window.screen()) window.setGeometry(screen->availableGeometry());
     window.showMaximized();
+    // Keys go to the window from the start, also where no window manager
+    // hands it the focus.
+    window.activateWindow();
     // The first picture is made as soon as the window is up.
     QTimer::singleShot(0, &window, &MainWindow::start);
     return app.exec();
