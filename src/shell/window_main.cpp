@@ -9,6 +9,7 @@
 
 #include "shell/options.h"
 #include "shell/system_clock.h"
+#include "shell/window_commands.h"
 
 namespace momentart {
 
@@ -26,8 +27,10 @@ const QList<OptionSpec> kWindowOptions = {
 }  // namespace
 
 QString windowHelp() {
-    return describeOptions(kWindowOptions) +
-           "keys: N new image, R repeat the same type, D save on D:, C save on C:, Escape exit\n";
+    QStringList keys;
+    for (const WindowCommand& command : windowCommands())
+        if (!command.shortcut.isEmpty()) keys << command.shortcut.toString() + " " + command.caption;
+    return describeOptions(kWindowOptions) + "keys: " + keys.join(", ") + "\n";
 }
 
 QString readWindowSettings(const QStringList& arguments, WindowSettings& settings, bool& help) {

@@ -51,6 +51,8 @@ TEST(WindowOptions, HelpListsEveryOption) {
     const QString help = windowHelp();
     for (const char* option : {"--pace SECONDS", "--drive-d DIR", "--drive-c DIR", "--help"})
         EXPECT_TRUE(help.contains(option)) << option;
+    for (const char* key : {"N new image", "R repeat the same type", "D save on D:", "C save on C:", "Esc exit"})
+        EXPECT_TRUE(help.contains(key)) << key;
 }
 
 struct ProgramRun {
