@@ -1,5 +1,8 @@
 #include "shell/main_window.h"
 
+#include <QDir>
+#include <QToolTip>
+
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QMessageBox>
@@ -13,6 +16,7 @@
 #include "shell/pacing_observer.h"
 #include "shell/picture_view.h"
 #include "shell/qt_text_printer.h"
+#include "shell/recipe_png.h"
 #include "shell/startup.h"
 
 namespace momentart {
@@ -42,6 +46,10 @@ public:
     explicit MessageBoxReporter(QWidget* parent) : parent_(parent) {}
     void saveFailed(const QString&, const QString& message) override {
         QMessageBox::warning(parent_, "Form1", "The picture was not saved.\n\n" + message);
+    }
+    void saved(const QString& path) override {
+        QToolTip::showText(parent_->mapToGlobal(QPoint(104, 170)), "Saved " + QDir::toNativeSeparators(path),
+                           parent_, {}, 4000);
     }
 
 private:
@@ -106,19 +114,23 @@ MainWindow::MainWindow(Clock& clock, const WindowSettings& settings, QWidget* pa
     const QRect pictureBox = twipsToPixels(kPicture1Twips);
     QWidget* previous = nullptr;
     for (const WindowCommand& command : windowCommands()) {
-        auto* button = new QPushButton(command.caption, client_);
-        button->setObjectName(command.control);
-        button->setGeometry(twipsToPixels(command.twips));
-        button->setAutoDefault(false);
-        fitCaption(button);
-        if (previous != nullptr) setTabOrder(previous, button);
-        previous = button;
-        if (command.action == WindowAction::None) continue;
         const WindowAction action = command.action;
-        connect(button, &QPushButton::clicked, this, [this, action] { perform(action); });
+        if (command.control != nullptr) {
+            auto* button = new QPushButton(command.caption, client_);
+            button->setObjectName(command.control);
+            button->setGeometry(twipsToPixels(command.twips));
+            button->setAutoDefault(false);
+            fitCaption(button);
+            if (previous != nullptr) setTabOrder(previous, button);
+            previous = button;
+            if (action != WindowAction::None)
+                connect(button, &QPushButton::clicked, this, [this, action] { perform(action); });
+        }
+        if (action == WindowAction::None) continue;
         if (!command.shortcut.isEmpty()) {
             auto* shortcut = new QShortcut(command.shortcut, this);
-            shortcut->setObjectName(QString(command.control) + "Key");
+            shortcut->setObjectName(command.control != nullptr ? QString(command.control) + "Key"
+                                                                : "SavePngKey");
             shortcut->setContext(Qt::WindowShortcut);
             connect(shortcut, &QShortcut::activated, this, [this, action] { perform(action); });
         }
@@ -169,6 +181,7 @@ void MainWindow::carryOut(WindowAction action) {
         case WindowAction::SaveOnD: save(settings_.drives.d); break;
         case WindowAction::SaveOnC: save(settings_.drives.c); break;
         case WindowAction::Exit: exitProgram(); break;
+        case WindowAction::SavePng: savePng(); break;
     }
     busy_ = false;
 }
@@ -191,6 +204,17 @@ void MainWindow::makeImage(double izbors) {
     frames_ = observer.frames();
     ++runs_;
     emit runFinished();
+}
+
+void MainWindow::savePng() {
+    if (!record_.made) return;
+    const Recipe recipe{record_.before, record_.seed, 0, record_.named, true};
+    const SavedPicture saved = savePictureToPicturesFolder(*picture_, recipe, state_);
+    SaveReporter* reporter = reporter_ != nullptr ? reporter_ : messageBox_.get();
+    if (saved.ok)
+        reporter->saved(saved.path);
+    else
+        reporter->saveFailed(saved.path, saved.error);
 }
 
 void MainWindow::save(const QString& root) {

@@ -32,6 +32,8 @@ public:
     virtual ~SaveReporter() = default;
     // `message` names the path and the reason.
     virtual void saveFailed(const QString& path, const QString& message) = 0;
+    // A picture went to `path` (a PNG saved with its recipe).
+    virtual void saved(const QString& path) { (void)path; }
 };
 
 // A clock that remembers what a run read from it.
@@ -107,6 +109,7 @@ private:
     void carryOut(WindowAction action);
     void makeImage(double izbors);
     void save(const QString& root);
+    void savePng();
     void exitProgram();
     void clearWindow();
 

@@ -18,6 +18,7 @@ enum class WindowAction {
     SaveOnD,     // saveimage with drive D:
     SaveOnC,     // saveimage with drive C:
     Exit,        // clear the window, then end the program
+    SavePng,     // save as a PNG carrying its recipe, in the Pictures folder
 };
 
 // Form1 is laid out in twips, 15 to a pixel.
@@ -27,14 +28,14 @@ inline constexpr int kTwipsPerPixel = 15;
 QRect twipsToPixels(const QRect& twips);
 
 struct WindowCommand {
-    const char* control;    // the control's name, e.g. "Command5"
+    const char* control;    // the control's name, e.g. "Command5"; nullptr: a key only
     QString caption;
     QRect twips;            // left, top, width, height in twips
     QKeySequence shortcut;  // empty: no key
     WindowAction action;
 };
 
-// The eight buttons in tab order.
+// The eight buttons in tab order, then the commands that have a key only.
 const QList<WindowCommand>& windowCommands();
 
 // The caption of Command1: the attribution with the author's addresses.

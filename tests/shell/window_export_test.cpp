@@ -5,11 +5,15 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QShortcut>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
 #include "shell/export.h"
 #include "shell/picture_view.h"
+#include "shell/recipe_png.h"
+#include "shell/renderer.h"
 #include "window_test_support.h"
 
 namespace momentart::testing {
@@ -214,6 +218,38 @@ TEST(WindowDriveRoots, DefaultToTheDrivesOrPicturesAndHome) {
     EXPECT_NE(roots.d, roots.c + "/momentart");
 #endif
     EXPECT_EQ(exportPath("/somewhere", "prazno"), "/somewhere/prazno.bmp");
+}
+
+}  // namespace
+}  // namespace momentart::testing
+
+namespace momentart::testing {
+namespace {
+
+// Ctrl+S after several pictures: a PNG in the Pictures folder whose recipe
+// makes the window's picture again, pixel for pixel.
+TEST(WindowSavePng, CtrlSSavesAPictureThatCarriesItsRecipe) {
+    QStandardPaths::setTestModeEnabled(true);
+    WindowUnderTest w;
+    w->start();
+    for (double izbors : {0.0, 1.0, 0.0}) {
+        w.clock.seed += 977;
+        w->perform(izbors == 0 ? WindowAction::NewImage : WindowAction::RepeatType);
+    }
+    QShortcut* key = w->findChild<QShortcut*>("SavePngKey");
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->key(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    emit key->activated();
+    ASSERT_TRUE(w.reports.paths.isEmpty()) << w.reports.messages.join("; ").toStdString();
+    ASSERT_EQ(w.reports.savedPaths.size(), 1);
+    const QString path = w.reports.savedPaths.front();
+    EXPECT_TRUE(path.endsWith(QString::fromStdString(w->state().imeslike) + ".png"));
+
+    const RecipeFromFile read = readRecipeFromPicture(path);
+    ASSERT_TRUE(read.recipe) << read.error.toStdString();
+    const RenderedPicture again = renderFromRecipe(*read.recipe);
+    EXPECT_EQ(differingPixels(*again.canvas, w->picture()), 0);
+    QFile::remove(path);
 }
 
 }  // namespace

@@ -69,10 +69,12 @@ class CapturedReports final : public SaveReporter {
 public:
     QStringList paths;
     QStringList messages;
+    QStringList savedPaths;
     void saveFailed(const QString& path, const QString& message) override {
         paths << path;
         messages << message;
     }
+    void saved(const QString& path) override { savedPaths << path; }
 };
 
 // The number of pixels where two canvases differ.
