@@ -26,6 +26,27 @@ std::string pictureName(const CalendarTime& t) {
     return name;
 }
 
+// The picture's colouring parameters, drawn in this order: Rnd * n + k, or
+// Int(Rnd * n + k) where `whole`.
+struct PictureDraw {
+    double GenerationState::*field;
+    double n, k;
+    bool whole;
+};
+using S = GenerationState;
+constexpr PictureDraw kPictureDraws[] = {
+    {&S::ba1, 100, 100, false},    {&S::f1, 10, 0, false},        {&S::f2, 10, 0, false},
+    {&S::f3, 10, 0, false},        {&S::fba2, 10, -5, false},     {&S::frgb02, 3, 1, true},
+    {&S::frgb03, 3, 1, true},      {&S::f06, 1000, 200, false},   {&S::f09, 55, 200, false},
+    {&S::remin, 5, 2, false},      {&S::remax, 300, 100, false},  {&S::grmin, 5, 2, false},
+    {&S::grmax, 300, 100, false},  {&S::blmin, 5, 2, false},      {&S::blmax, 300, 100, false},
+    {&S::bamax, 10000, 10000, false}, {&S::fre, 50, 50, false},   {&S::fgr, 50, 50, false},
+    {&S::fbl, 50, 50, false},      {&S::m1, 40, 180, false},      {&S::m2, 60, 270, false},
+    {&S::re0, 300, 0, true},       {&S::gr0, 300, 0, true},       {&S::bl0, 300, 0, true},
+    {&S::baza, 200, 250, true},    {&S::dre, 200, -100, true},    {&S::dgr, 200, -100, true},
+    {&S::dbl, 200, -100, true},    {&S::krgb, 27, 1, true},
+};
+
 // Step 5: the switches derived from what the catalogue wrote.
 void deriveSwitches(GenerationState& s) {
     if (s.v1 == 0 && s.v2 == 0) s.forma = 0;
@@ -58,37 +79,10 @@ void drawParameters(GenerationState& s, RunPlan& run) {
     run.v2alt = drawWhole(rnd, 15, 1);
     s.i0 = 0;
     s.j0 = 0;
-    s.ba1 = drawReal(rnd, 100, 100);
-    s.f1 = drawReal(rnd, 10, 0);
-    s.f2 = drawReal(rnd, 10, 0);
-    s.f3 = drawReal(rnd, 10, 0);
-    s.fba2 = drawReal(rnd, 10, -5);
     s.nb3 = 255;
-    s.frgb02 = drawWhole(rnd, 3, 1);
-    s.frgb03 = drawWhole(rnd, 3, 1);
-    s.f06 = drawReal(rnd, 1000, 200);
-    s.f09 = drawReal(rnd, 55, 200);
-    s.remin = drawReal(rnd, 5, 2);
-    s.remax = drawReal(rnd, 300, 100);
-    s.grmin = drawReal(rnd, 5, 2);
-    s.grmax = drawReal(rnd, 300, 100);
-    s.blmin = drawReal(rnd, 5, 2);
-    s.blmax = drawReal(rnd, 300, 100);
-    s.bamax = drawReal(rnd, 10000, 10000);
-    s.fre = drawReal(rnd, 50, 50);
-    s.fgr = drawReal(rnd, 50, 50);
-    s.fbl = drawReal(rnd, 50, 50);
-    s.m1 = drawReal(rnd, 40, 180);
-    s.m2 = drawReal(rnd, 60, 270);
     s.ba = 0;
-    s.re0 = drawWhole(rnd, 300, 0);
-    s.gr0 = drawWhole(rnd, 300, 0);
-    s.bl0 = drawWhole(rnd, 300, 0);
-    s.baza = drawWhole(rnd, 200, 250);
-    s.dre = drawWhole(rnd, 200, -100);
-    s.dgr = drawWhole(rnd, 200, -100);
-    s.dbl = drawWhole(rnd, 200, -100);
-    s.krgb = drawWhole(rnd, 27, 1);
+    for (const PictureDraw& draw : kPictureDraws)
+        s.*draw.field = draw.whole ? drawWhole(rnd, draw.n, draw.k) : drawReal(rnd, draw.n, draw.k);
 }
 
 // What one visit of a pixel does, and telling the observer as lines finish.

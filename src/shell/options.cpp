@@ -1,5 +1,7 @@
 #include "shell/options.h"
 
+#include <QTextStream>
+
 namespace momentart {
 
 namespace {
@@ -49,6 +51,22 @@ ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionSpec>
         }
     }
     return parsed;
+}
+
+std::optional<int> parseCommandOptions(const char* command, const QStringList& arguments,
+                                       const QList<OptionSpec>& table, const QString& help,
+                                       QTextStream& out, QTextStream& err, ParsedOptions& options) {
+    options = parseOptions(arguments, table);
+    if (!options.error.isEmpty()) {
+        err << "momentart " << command << ": " << options.error << " (see momentart " << command
+            << " --help)\n";
+        return 2;
+    }
+    if (options.has("help")) {
+        out << help;
+        return 0;
+    }
+    return std::nullopt;
 }
 
 QString describeOptions(const QList<OptionSpec>& table) {

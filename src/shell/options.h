@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QTextStream>
 #include <optional>
 
 namespace momentart {
@@ -26,6 +27,13 @@ struct ParsedOptions {
 // Parses `--name value`, `--name=value` and flags. Positional arguments are
 // errors.
 ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionSpec>& table);
+
+// Parses the options of command `command`. An error is printed as one line
+// on `err` and gives exit status 2; --help prints `help` on `out` and gives
+// 0; otherwise there is no status and `options` holds what was given.
+std::optional<int> parseCommandOptions(const char* command, const QStringList& arguments,
+                                       const QList<OptionSpec>& table, const QString& help,
+                                       QTextStream& out, QTextStream& err, ParsedOptions& options);
 
 // The option lines of a help text.
 QString describeOptions(const QList<OptionSpec>& table);

@@ -173,15 +173,9 @@ QString renderHelp() {
 }
 
 int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    const ParsedOptions options = parseOptions(arguments, kRenderOptions);
-    if (!options.error.isEmpty()) {
-        err << "momentart render: " << options.error << " (see momentart render --help)\n";
-        return 2;
-    }
-    if (options.has("help")) {
-        out << renderHelp();
-        return 0;
-    }
+    ParsedOptions options;
+    if (const auto status = parseCommandOptions("render", arguments, kRenderOptions, renderHelp(), out, err, options))
+        return *status;
     RenderRequest request;
     if (const QString error = readRequest(options, request); !error.isEmpty()) {
         err << "momentart render: " << error << "\n";

@@ -127,15 +127,9 @@ QString sheetHelp() {
 }
 
 int sheetCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    const ParsedOptions options = parseOptions(arguments, kSheetOptions);
-    if (!options.error.isEmpty()) {
-        err << "momentart sheet: " << options.error << " (see momentart sheet --help)\n";
-        return 2;
-    }
-    if (options.has("help")) {
-        out << sheetHelp();
-        return 0;
-    }
+    ParsedOptions options;
+    if (const auto status = parseCommandOptions("sheet", arguments, kSheetOptions, sheetHelp(), out, err, options))
+        return *status;
     std::uint32_t seed = 0;
     if (options.has("seed")) {
         const auto given = parseWhole(options.value("seed"), 0, 4294967295ULL);
