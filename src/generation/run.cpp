@@ -158,6 +158,8 @@ void makeimage(GenerationState& s, Canvas& canvas, RunHost& host, const RunOptio
         s.v2 = run.v2run;
     }
     s.change = 0;
+    // The user's clipboard is left alone: emptying it after every picture
+    // would throw away whatever they had copied elsewhere.
 }
 
 }  // namespace momentart
