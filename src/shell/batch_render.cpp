@@ -54,17 +54,17 @@ BatchOutcome runBatch(const BatchPlan& plan, const std::atomic<bool>& stop,
             halt.store(true);
             return;
         }
-        RenderSpec spec;
-        spec.seed = plan.firstSeed + static_cast<std::uint32_t>(n);
-        spec.type = plan.type;
-        spec.stamp = plan.stamp;
-        spec.moment = plan.moment;
-        const RenderedPicture picture = renderFresh(spec);
+        RenderSettings settings;
+        settings.seed = plan.firstSeed + static_cast<std::uint32_t>(n);
+        settings.type = plan.type;
+        settings.stamp = plan.stamp;
+        settings.moment = plan.moment;
+        const RenderedPicture picture = renderFresh(settings);
 
         BatchPicture written;
         written.name = QString::fromStdString(picture.state.imeslike);
         written.type = static_cast<int>(picture.state.izbor);
-        written.seed = spec.seed;
+        written.seed = settings.seed;
         written.path = names.take(batchFileBase(written.name, written.type, written.seed));
         const WriteResult result =
             writePicture(written.path, *picture.canvas, picture.recipe, picture.state, false);

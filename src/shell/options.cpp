@@ -5,14 +5,14 @@
 namespace momentart {
 
 namespace {
-const OptionSpec* find(const QList<OptionSpec>& table, const QString& name) {
-    for (const OptionSpec& spec : table)
-        if (name == QLatin1String(spec.name)) return &spec;
+const OptionInfo* find(const QList<OptionInfo>& table, const QString& name) {
+    for (const OptionInfo& option : table)
+        if (name == QLatin1String(option.name)) return &option;
     return nullptr;
 }
 }  // namespace
 
-ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionSpec>& table) {
+ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionInfo>& table) {
     ParsedOptions parsed;
     for (int n = 0; n < arguments.size(); ++n) {
         const QString& argument = arguments[n];
@@ -26,8 +26,8 @@ ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionSpec>
             inlineValue = name.mid(equals + 1);
             name = name.left(equals);
         }
-        const OptionSpec* spec = find(table, name);
-        if (spec == nullptr) {
+        const OptionInfo* option = find(table, name);
+        if (option == nullptr) {
             parsed.error = "unknown option --" + name;
             return parsed;
         }
@@ -35,7 +35,7 @@ ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionSpec>
             parsed.error = "option --" + name + " is given twice";
             return parsed;
         }
-        if (spec->valueName == nullptr) {
+        if (option->valueName == nullptr) {
             if (inlineValue) {
                 parsed.error = "option --" + name + " takes no value";
                 return parsed;
@@ -46,7 +46,7 @@ ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionSpec>
         } else if (n + 1 < arguments.size()) {
             parsed.values.insert(name, arguments[++n]);
         } else {
-            parsed.error = "option --" + name + " needs a value (" + spec->valueName + ")";
+            parsed.error = "option --" + name + " needs a value (" + option->valueName + ")";
             return parsed;
         }
     }
@@ -54,7 +54,7 @@ ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionSpec>
 }
 
 std::optional<int> parseCommandOptions(const char* command, const QStringList& arguments,
-                                       const QList<OptionSpec>& table, const QString& help,
+                                       const QList<OptionInfo>& table, const QString& help,
                                        QTextStream& out, QTextStream& err, ParsedOptions& options) {
     options = parseOptions(arguments, table);
     if (!options.error.isEmpty()) {
@@ -69,18 +69,18 @@ std::optional<int> parseCommandOptions(const char* command, const QStringList& a
     return std::nullopt;
 }
 
-QString describeOptions(const QList<OptionSpec>& table) {
+QString describeOptions(const QList<OptionInfo>& table) {
     // The help of an option starts in column 26 and wraps at the width of a
     // terminal; a long name pushes it onto its own line.
     constexpr int kHelpColumn = 25;
     constexpr int kWidth = 80;
     QString text;
-    for (const OptionSpec& spec : table) {
-        QString left = QString("  --") + spec.name;
-        if (spec.valueName != nullptr) left += QString(" ") + spec.valueName;
+    for (const OptionInfo& option : table) {
+        QString left = QString("  --") + option.name;
+        if (option.valueName != nullptr) left += QString(" ") + option.valueName;
         QString line = left.leftJustified(kHelpColumn - 1);
         bool first = true;
-        for (const QString& word : QString(spec.help).split(' ', Qt::SkipEmptyParts)) {
+        for (const QString& word : QString(option.help).split(' ', Qt::SkipEmptyParts)) {
             if (!first && line.size() + 1 + word.size() > kWidth) {
                 text += line + "\n";
                 line = QString(kHelpColumn, ' ') + word;

@@ -10,7 +10,7 @@
 
 namespace momentart {
 
-struct OptionSpec {
+struct OptionInfo {
     const char* name;       // without the leading dashes
     const char* valueName;  // nullptr for a flag
     const char* help;
@@ -26,17 +26,17 @@ struct ParsedOptions {
 
 // Parses `--name value`, `--name=value` and flags. Positional arguments are
 // errors.
-ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionSpec>& table);
+ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionInfo>& table);
 
 // Parses the options of command `command`. An error is printed as one line
 // on `err` and gives exit status 2; --help prints `help` on `out` and gives
 // 0; otherwise there is no status and `options` holds what was given.
 std::optional<int> parseCommandOptions(const char* command, const QStringList& arguments,
-                                       const QList<OptionSpec>& table, const QString& help,
+                                       const QList<OptionInfo>& table, const QString& help,
                                        QTextStream& out, QTextStream& err, ParsedOptions& options);
 
 // The option lines of a help text.
-QString describeOptions(const QList<OptionSpec>& table);
+QString describeOptions(const QList<OptionInfo>& table);
 
 // A whole number in [low, high], written in decimal digits only.
 std::optional<unsigned long long> parseWhole(const QString& text, unsigned long long low,

@@ -21,7 +21,7 @@ constexpr unsigned long long kMostPictures = 1000000;
 constexpr unsigned long long kMostJobs = 1024;
 constexpr unsigned long long kLastSeed = 4294967295ULL;
 
-const QList<OptionSpec> kRenderOptions = {
+const QList<OptionInfo> kRenderOptions = {
     {"type", "N", "image type 9..66 (default: drawn at random, as \"new image\" does)"},
     {"seed", "S", "seed 0..4294967295 used in place of the timer (default: the timer now); "
                   "a batch uses S, S+1, ..."},
@@ -42,7 +42,7 @@ enum class Mode { Single, Batch, Again };
 
 struct RenderRequest {
     Mode mode = Mode::Single;
-    RenderSpec spec;
+    RenderSettings settings;
     int count = 1;
     int jobs = 1;
     QString from;
@@ -60,7 +60,7 @@ QString readRequest(const ParsedOptions& options, RenderRequest& request) {
     request.force = options.has("force");
     request.quiet = options.has("quiet");
     request.out = options.value("out");
-    request.spec.stamp = !options.has("no-stamp");
+    request.settings.stamp = !options.has("no-stamp");
 
     if (options.has("from")) {
         request.mode = Mode::Again;
@@ -78,7 +78,7 @@ QString readRequest(const ParsedOptions& options, RenderRequest& request) {
     if (options.has("type")) {
         const auto type = parseWhole(options.value("type"), kFirstType, kLastType);
         if (!type) return "--type must be a whole number from 9 to 66, not '" + options.value("type") + "'";
-        request.spec.type = static_cast<int>(*type);
+        request.settings.type = static_cast<int>(*type);
     }
     if (options.has("count")) {
         const auto count = parseWhole(options.value("count"), 1, kMostPictures);
@@ -103,9 +103,9 @@ QString readRequest(const ParsedOptions& options, RenderRequest& request) {
             return QString("--seed %1 with --count %2 goes past the last seed, 4294967295")
                 .arg(*seed)
                 .arg(request.count);
-        request.spec.seed = static_cast<std::uint32_t>(*seed);
+        request.settings.seed = static_cast<std::uint32_t>(*seed);
     } else if (request.mode != Mode::Again) {
-        request.spec.seed = timerSeedNow();
+        request.settings.seed = timerSeedNow();
         // The timer's seeds are the bit patterns of positive floats, far
         // below the end of the range: a batch of any size fits.
     }
@@ -185,10 +185,10 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
     switch (request.mode) {
     case Mode::Batch: {
         BatchRequest batch;
-        batch.plan.firstSeed = request.spec.seed;
+        batch.plan.firstSeed = request.settings.seed;
         batch.plan.count = request.count;
-        batch.plan.type = request.spec.type;
-        batch.plan.stamp = request.spec.stamp;
+        batch.plan.type = request.settings.type;
+        batch.plan.stamp = request.settings.stamp;
         batch.plan.jobs = request.jobs;
         batch.plan.folder = request.out.isEmpty() ? defaultPicturesFolder() : request.out;
         batch.quiet = request.quiet;
@@ -205,7 +205,7 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
     case Mode::Single:
         break;
     }
-    return writeSingle(renderFresh(request.spec), request, out, err);
+    return writeSingle(renderFresh(request.settings), request, out, err);
 }
 
 }  // namespace momentart

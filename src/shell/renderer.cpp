@@ -7,15 +7,15 @@
 
 namespace momentart {
 
-RenderedPicture renderFresh(const RenderSpec& spec, RunObserver* observer) {
+RenderedPicture renderFresh(const RenderSettings& settings, RunObserver* observer) {
     RenderedPicture picture;
-    startup(picture.state, spec.seed);
-    FixedSeedClock realMoment(spec.seed);
-    FixedMomentClock fixedMoment(spec.seed, spec.moment.value_or(CalendarTime{}));
-    Clock& clock = spec.moment ? static_cast<Clock&>(fixedMoment) : realMoment;
+    startup(picture.state, settings.seed);
+    FixedSeedClock realMoment(settings.seed);
+    FixedMomentClock fixedMoment(settings.seed, settings.moment.value_or(CalendarTime{}));
+    Clock& clock = settings.moment ? static_cast<Clock&>(fixedMoment) : realMoment;
     QtTextPrinter printer;
-    RunHost host{clock, spec.stamp ? &printer : nullptr, observer};
-    picture.recipe = makeimageRecorded(picture.state, *picture.canvas, host, RunOptions{spec.type});
+    RunHost host{clock, settings.stamp ? &printer : nullptr, observer};
+    picture.recipe = makeimageRecorded(picture.state, *picture.canvas, host, RunOptions{settings.type});
     return picture;
 }
 

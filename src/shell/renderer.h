@@ -14,7 +14,7 @@
 
 namespace momentart {
 
-struct RenderSpec {
+struct RenderSettings {
     std::uint32_t seed = 0;  // used wherever the window would read the timer
     int type = 0;            // 9..66, or 0 to let the catalogue draw it
     bool stamp = true;
@@ -29,9 +29,9 @@ struct RenderedPicture {
     Recipe recipe;           // how to make it again
 };
 
-// Start-up with `spec.seed`, then one run. The observer, if any, is told as
+// Start-up with `settings.seed`, then one run. The observer, if any, is told as
 // the picture grows.
-RenderedPicture renderFresh(const RenderSpec& spec, RunObserver* observer = nullptr);
+RenderedPicture renderFresh(const RenderSettings& settings, RunObserver* observer = nullptr);
 
 // The recipe's picture, made again.
 RenderedPicture renderFromRecipe(const Recipe& recipe, RunObserver* observer = nullptr);

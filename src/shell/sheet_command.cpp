@@ -32,7 +32,7 @@ constexpr int kRows = (kTypes + kSheetColumns - 1) / kSheetColumns;
 constexpr QRgb kLabelColour = 0xffd8d8d8;
 constexpr int kDotsPerMetre96 = 3780;
 
-const QList<OptionSpec> kSheetOptions = {
+const QList<OptionInfo> kSheetOptions = {
     {"seed", "S", "seed 0..4294967295 for every picture (default: the timer now)"},
     {"out", "FILE", "write to FILE (.png or .bmp); default: sheet-<seed>.png, a new file in the "
                     "momentart folder of your Pictures folder"},
@@ -85,11 +85,11 @@ QImage makeSheet(std::uint32_t seed, int jobs, const std::atomic<bool>& stop,
     std::mutex lock;
     int done = 0;
     forEachOnThreads(kTypes, jobs, stop, [&](int n) {
-        RenderSpec spec;
-        spec.seed = seed;
-        spec.type = kFirstType + n;
-        spec.stamp = false;
-        const RenderedPicture picture = renderFresh(spec);
+        RenderSettings settings;
+        settings.seed = seed;
+        settings.type = kFirstType + n;
+        settings.stamp = false;
+        const RenderedPicture picture = renderFresh(settings);
         pictures[n] = toQImage(*picture.canvas).scaled(kSheetPictureWidth, kSheetPictureHeight,
                                                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         std::lock_guard guard(lock);

@@ -15,7 +15,7 @@ namespace momentart {
 
 namespace {
 
-const QList<OptionSpec> kWindowOptions = {
+const QList<OptionInfo> kWindowOptions = {
     {"pace", "SECONDS",
      "how long a picture takes to appear on screen (default 2; 0: as fast as it is computed)"},
     {"drive-d", "DIR",

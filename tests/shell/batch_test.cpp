@@ -36,12 +36,12 @@ BatchPlan planOf(const QString& folder, int count, int jobs, int type = 0) {
 }
 
 RenderedPicture single(std::uint32_t seed, int type = 0, bool stamp = true) {
-    RenderSpec spec;
-    spec.seed = seed;
-    spec.type = type;
-    spec.stamp = stamp;
-    spec.moment = kMoment;
-    return renderFresh(spec);
+    RenderSettings settings;
+    settings.seed = seed;
+    settings.type = type;
+    settings.stamp = stamp;
+    settings.moment = kMoment;
+    return renderFresh(settings);
 }
 
 TEST(BatchRender, EveryPictureEqualsTheSingleRenderOfItsSeedWithOneOrSeveralWorkers) {

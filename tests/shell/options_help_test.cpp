@@ -7,7 +7,7 @@ namespace momentart {
 namespace {
 
 TEST(OptionsHelp, LongHelpWrapsUnderItsColumnKeepingEveryWordInOrder) {
-    const QList<OptionSpec> table = {
+    const QList<OptionInfo> table = {
         {"out", "PATH", "a single picture: write to the file PATH (.png or .bmp); a batch: write into "
                         "the folder PATH (created if missing). Default: the momentart folder of your "
                         "Pictures folder, under new names"},

@@ -55,11 +55,11 @@ QString recipeKey(const QString& path, const QString& key) {
 
 TEST(RecipePng, APictureCarriesSoftwareTitleTypeSeedAndItsRecipe) {
     QTemporaryDir dir;
-    RenderSpec spec;
-    spec.seed = 31337;
-    spec.type = 44;
-    spec.moment = CalendarTime{2026, 5, 6, 7, 8, 9};
-    const RenderedPicture picture = renderFresh(spec);
+    RenderSettings settings;
+    settings.seed = 31337;
+    settings.type = 44;
+    settings.moment = CalendarTime{2026, 5, 6, 7, 8, 9};
+    const RenderedPicture picture = renderFresh(settings);
     const QString path = dir.filePath("p.png");
     ASSERT_TRUE(writePicture(path, *picture.canvas, picture.recipe, picture.state).ok);
 
@@ -152,9 +152,9 @@ TEST(RecipePng, FilesWithoutAGoodRecipeAreRefusedWithOneLineAndStatusTwo) {
     QImage plain(600, 450, QImage::Format_RGB32);
     plain.fill(Qt::darkGreen);
     ASSERT_TRUE(plain.save(d.filePath("plain.png")));
-    RenderSpec spec;
-    spec.seed = 5;
-    const RenderedPicture picture = renderFresh(spec);
+    RenderSettings settings;
+    settings.seed = 5;
+    const RenderedPicture picture = renderFresh(settings);
     QImage altered = toQImage(*picture.canvas);
     std::string recipe = encodeRecipe(picture.recipe);
     recipe.replace(recipe.find("\nseed=5\n"), 8, "\nseed=6\n");

@@ -111,11 +111,11 @@ TEST_F(SheetFile, CellsHoldTheirTypesPicturesScaledDown) {
     ASSERT_FALSE(sheet_->isNull());
     const QList<SheetCell> cells = sheetCells();
     for (int type : {9, 40, 66}) {
-        RenderSpec spec;
-        spec.seed = kSeed;
-        spec.type = type;
-        spec.stamp = false;
-        const QImage expected = toQImage(*renderFresh(spec).canvas)
+        RenderSettings settings;
+        settings.seed = kSeed;
+        settings.type = type;
+        settings.stamp = false;
+        const QImage expected = toQImage(*renderFresh(settings).canvas)
                                     .scaled(kSheetPictureWidth, kSheetPictureHeight, Qt::IgnoreAspectRatio,
                                             Qt::SmoothTransformation);
         const SheetCell& cell = cells[type - 9];
