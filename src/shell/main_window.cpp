@@ -79,17 +79,6 @@ void fitCaption(QPushButton* button) {
 
 }  // namespace
 
-std::uint32_t RecordingClock::timerSeed() {
-    seed_ = inner_.timerSeed();
-    seedRead_ = true;
-    return seed_;
-}
-
-CalendarTime RecordingClock::now() {
-    time_ = inner_.now();
-    return time_;
-}
-
 MainWindow::MainWindow(Clock& clock, const WindowSettings& settings, QWidget* parent)
     : QWidget(parent),
       clock_(clock),
@@ -188,19 +177,13 @@ void MainWindow::carryOut(WindowAction action) {
 
 void MainWindow::makeImage(double izbors) {
     state_.izbors = izbors;
-    RunRecord record;
-    record.before = state_;
-    RecordingClock clock(clock_);
     QtTextPrinter printer;
     PacingObserver observer(*view_, settings_.pace, frameSecondsOf(this));
-    RunHost host{clock, &printer, &observer};
-    makeimage(state_, *picture_, host);
+    RunHost host{clock_, &printer, &observer};
+    record_.recipe = makeimageRecorded(state_, *picture_, host);
+    record_.made = true;
     // The stamp comes after the last line: show the finished picture.
     view_->showCanvas(*picture_);
-    record.made = true;
-    record.seed = clock.seed();
-    record.named = clock.time();
-    record_ = std::move(record);
     frames_ = observer.frames();
     ++runs_;
     emit runFinished();
@@ -208,8 +191,7 @@ void MainWindow::makeImage(double izbors) {
 
 void MainWindow::savePng() {
     if (!record_.made) return;
-    const Recipe recipe{record_.before, record_.seed, 0, record_.named, true};
-    const SavedPicture saved = savePictureToPicturesFolder(*picture_, recipe, state_);
+    const SavedPicture saved = savePictureToPicturesFolder(*picture_, record_.recipe, state_);
     SaveReporter* reporter = reporter_ != nullptr ? reporter_ : messageBox_.get();
     if (saved.ok)
         reporter->saved(saved.path);

@@ -12,6 +12,7 @@
 #include "shell/canvas.h"
 #include "shell/export.h"
 #include "shell/host.h"
+#include "shell/recipe.h"
 #include "shell/state.h"
 #include "shell/window_commands.h"
 
@@ -36,31 +37,11 @@ public:
     virtual void saved(const QString& path) { (void)path; }
 };
 
-// A clock that remembers what a run read from it.
-class RecordingClock final : public Clock {
-public:
-    explicit RecordingClock(Clock& inner) : inner_(inner) {}
-    std::uint32_t timerSeed() override;
-    CalendarTime now() override;
-
-    bool seedRead() const { return seedRead_; }
-    std::uint32_t seed() const { return seed_; }
-    CalendarTime time() const { return time_; }
-
-private:
-    Clock& inner_;
-    bool seedRead_ = false;
-    std::uint32_t seed_ = 0;
-    CalendarTime time_;
-};
-
-// What made the picture on screen: the state as its run found it and what
-// the run read from the clock. Together they make the picture again.
+// What made the picture on screen: the recipe of its run (the state as the
+// run found it and what it read from the clock), once a run has finished.
 struct RunRecord {
-    bool made = false;       // false until the first run has finished
-    GenerationState before;  // the state when the run started (with izbors set)
-    std::uint32_t seed = 0;  // the seed the run read from the timer
-    CalendarTime named;      // the moment that named the picture
+    bool made = false;  // false until the first run has finished
+    Recipe recipe;
 };
 
 class MainWindow final : public QWidget {

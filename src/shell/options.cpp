@@ -105,4 +105,15 @@ std::optional<unsigned long long> parseWhole(const QString& text, unsigned long 
     return value;
 }
 
+WholeOption wholeOption(const ParsedOptions& options, const QString& name, unsigned long long low,
+                        unsigned long long high, unsigned long long fallback) {
+    if (!options.has(name)) return {fallback, {}};
+    if (const auto value = parseWhole(options.value(name), low, high)) return {*value, {}};
+    return {0, QString("--%1 must be a whole number from %2 to %3, not '%4'")
+                   .arg(name)
+                   .arg(low)
+                   .arg(high)
+                   .arg(options.value(name))};
+}
+
 }  // namespace momentart

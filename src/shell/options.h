@@ -42,4 +42,14 @@ QString describeOptions(const QList<OptionInfo>& table);
 std::optional<unsigned long long> parseWhole(const QString& text, unsigned long long low,
                                              unsigned long long high);
 
+// Option `name` read as a whole number in [low, high]: `fallback` when the
+// option is not given; an error line naming the option and the range when
+// its value is not such a number.
+struct WholeOption {
+    unsigned long long value = 0;
+    QString error;
+};
+WholeOption wholeOption(const ParsedOptions& options, const QString& name, unsigned long long low,
+                        unsigned long long high, unsigned long long fallback);
+
 }  // namespace momentart

@@ -75,40 +75,22 @@ QString readRequest(const ParsedOptions& options, RenderRequest& request) {
         return "--jobs goes with --count";
     }
 
-    if (options.has("type")) {
-        const auto type = parseWhole(options.value("type"), kFirstType, kLastType);
-        if (!type) return "--type must be a whole number from 9 to 66, not '" + options.value("type") + "'";
-        request.settings.type = static_cast<int>(*type);
-    }
-    if (options.has("count")) {
-        const auto count = parseWhole(options.value("count"), 1, kMostPictures);
-        if (!count)
-            return "--count must be a whole number from 1 to " + QString::number(kMostPictures) +
-                   ", not '" + options.value("count") + "'";
-        request.count = static_cast<int>(*count);
-    }
-    request.jobs = everyCore();
-    if (options.has("jobs")) {
-        const auto jobs = parseWhole(options.value("jobs"), 1, kMostJobs);
-        if (!jobs)
-            return "--jobs must be a whole number from 1 to " + QString::number(kMostJobs) + ", not '" +
-                   options.value("jobs") + "'";
-        request.jobs = static_cast<int>(*jobs);
-    }
-    if (options.has("seed")) {
-        const auto seed = parseWhole(options.value("seed"), 0, kLastSeed);
-        if (!seed)
-            return "--seed must be a whole number from 0 to 4294967295, not '" + options.value("seed") + "'";
-        if (*seed + request.count - 1 > kLastSeed)
-            return QString("--seed %1 with --count %2 goes past the last seed, 4294967295")
-                .arg(*seed)
-                .arg(request.count);
-        request.settings.seed = static_cast<std::uint32_t>(*seed);
-    } else if (request.mode != Mode::Again) {
-        request.settings.seed = timerSeedNow();
-        // The timer's seeds are the bit patterns of positive floats, far
-        // below the end of the range: a batch of any size fits.
-    }
+    const WholeOption type = wholeOption(options, "type", kFirstType, kLastType, 0);
+    const WholeOption count = wholeOption(options, "count", 1, kMostPictures, 1);
+    const WholeOption jobs = wholeOption(options, "jobs", 1, kMostJobs, everyCore());
+    // A timer's seed is the bit pattern of a positive float, far below the
+    // end of the range: a batch of any size fits after it.
+    const WholeOption seed = wholeOption(options, "seed", 0, kLastSeed, timerSeedNow());
+    for (const WholeOption* whole : {&type, &count, &jobs, &seed})
+        if (!whole->error.isEmpty()) return whole->error;
+    request.settings.type = static_cast<int>(type.value);
+    request.count = static_cast<int>(count.value);
+    request.jobs = static_cast<int>(jobs.value);
+    if (seed.value + count.value - 1 > kLastSeed)
+        return QString("--seed %1 with --count %2 goes past the last seed, 4294967295")
+            .arg(seed.value)
+            .arg(count.value);
+    request.settings.seed = static_cast<std::uint32_t>(seed.value);
 
     if (options.has("out")) {
         if (request.out.isEmpty()) return "--out needs a path";

@@ -10,9 +10,9 @@ namespace momentart {
 RenderedPicture renderFresh(const RenderSettings& settings, RunObserver* observer) {
     RenderedPicture picture;
     startup(picture.state, settings.seed);
-    FixedSeedClock realMoment(settings.seed);
-    FixedMomentClock fixedMoment(settings.seed, settings.moment.value_or(CalendarTime{}));
-    Clock& clock = settings.moment ? static_cast<Clock&>(fixedMoment) : realMoment;
+    // The seed stands in for the timer; the picture is named by the moment
+    // asked for, or else by now.
+    FixedMomentClock clock(settings.seed, settings.moment.value_or(calendarNow()));
     QtTextPrinter printer;
     RunHost host{clock, settings.stamp ? &printer : nullptr, observer};
     picture.recipe = makeimageRecorded(picture.state, *picture.canvas, host, RunOptions{settings.type});

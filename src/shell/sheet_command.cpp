@@ -130,28 +130,16 @@ int sheetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     ParsedOptions options;
     if (const auto status = parseCommandOptions("sheet", arguments, kSheetOptions, sheetHelp(), out, err, options))
         return *status;
-    std::uint32_t seed = 0;
-    if (options.has("seed")) {
-        const auto given = parseWhole(options.value("seed"), 0, 4294967295ULL);
-        if (!given) {
-            err << "momentart sheet: --seed must be a whole number from 0 to 4294967295, not '"
-                << options.value("seed") << "'\n";
+    const WholeOption seedOption = wholeOption(options, "seed", 0, 4294967295ULL, timerSeedNow());
+    const WholeOption jobsOption = wholeOption(options, "jobs", 1, 1024, everyCore());
+    for (const QString& error : {seedOption.error, jobsOption.error}) {
+        if (!error.isEmpty()) {
+            err << "momentart sheet: " << error << "\n";
             return 2;
         }
-        seed = static_cast<std::uint32_t>(*given);
-    } else {
-        seed = timerSeedNow();
     }
-    int jobs = everyCore();
-    if (options.has("jobs")) {
-        const auto given = parseWhole(options.value("jobs"), 1, 1024);
-        if (!given) {
-            err << "momentart sheet: --jobs must be a whole number from 1 to 1024, not '"
-                << options.value("jobs") << "'\n";
-            return 2;
-        }
-        jobs = static_cast<int>(*given);
-    }
+    const auto seed = static_cast<std::uint32_t>(seedOption.value);
+    const int jobs = static_cast<int>(jobsOption.value);
     const bool force = options.has("force");
     const bool quiet = options.has("quiet");
     QString path = options.value("out");

@@ -19,6 +19,5 @@ CalendarTime calendarNow() {
 
 std::uint32_t SystemClock::timerSeed() { return timerSeedNow(); }
 CalendarTime SystemClock::now() { return calendarNow(); }
-CalendarTime FixedSeedClock::now() { return calendarNow(); }
 
 }  // namespace momentart

@@ -1,4 +1,4 @@
-// Clocks for a run: the real time of day, or a fixed seed with the real date.
+// The real clock: the time of day as the timer's seed, and the date and time.
 #pragma once
 
 #include <cstdint>
@@ -18,18 +18,6 @@ class SystemClock final : public Clock {
 public:
     std::uint32_t timerSeed() override;
     CalendarTime now() override;
-};
-
-// Gives `seed` wherever the timer would be read; names pictures by the real
-// date and time.
-class FixedSeedClock final : public Clock {
-public:
-    explicit FixedSeedClock(std::uint32_t seed) : seed_(seed) {}
-    std::uint32_t timerSeed() override { return seed_; }
-    CalendarTime now() override;
-
-private:
-    std::uint32_t seed_;
 };
 
 }  // namespace momentart

@@ -65,16 +65,16 @@ TEST(WindowStartUp, RecordsTheStateTheRunFoundAndTheSeedItRead) {
     startup(expected, w.clock.seed);
     const RunRecord& record = w->lastRun();
     EXPECT_TRUE(record.made);
-    EXPECT_TRUE(sameState(record.before, expected));
-    EXPECT_EQ(record.seed, 0x47000000u);
-    EXPECT_EQ(record.named.second, 53);
+    EXPECT_TRUE(sameState(record.recipe.before, expected));
+    EXPECT_EQ(record.recipe.seed, 0x47000000u);
+    EXPECT_EQ(record.recipe.moment.second, 53);
 
     // The record makes the picture again.
-    GenerationState again = record.before;
+    GenerationState again = record.recipe.before;
     Canvas picture;
     TestClock clock;
-    clock.seed = record.seed;
-    clock.time = record.named;
+    clock.seed = record.recipe.seed;
+    clock.time = record.recipe.moment;
     QtTextPrinter printer;
     RunHost host{clock, &printer, nullptr};
     makeimage(again, picture, host);
@@ -108,8 +108,8 @@ TEST(WindowRepeat, FirstAfterStartUpKeepsTheTypeAndItsPreset) {
     EXPECT_EQ(s.negat, first.negat);
     EXPECT_EQ(s.kriz, first.kriz);
     EXPECT_EQ(s.imeslike, "T20261207081454");
-    EXPECT_EQ(w->lastRun().seed, 0x46A00000u);
-    EXPECT_EQ(w->lastRun().before.izbors, 1);
+    EXPECT_EQ(w->lastRun().recipe.seed, 0x46A00000u);
+    EXPECT_EQ(w->lastRun().recipe.before.izbors, 1);
 }
 
 TEST(WindowRepeat, KeepsTheTypeOverSeveralPicturesAndCarriesTheStateOn) {
@@ -139,7 +139,7 @@ TEST(WindowNewImage, TakesTheNewSeedAndMakesAnotherPicture) {
     button(*w, "Command5")->click();
     EXPECT_EQ(w->state().izbors, 0);
     EXPECT_EQ(w->runsMade(), 2);
-    EXPECT_EQ(w->lastRun().seed, 0x46C35000u);
+    EXPECT_EQ(w->lastRun().recipe.seed, 0x46C35000u);
     EXPECT_GT(differingPixels(w->picture(), first), 0);
 
     EngineSequence engine;
@@ -230,7 +230,7 @@ TEST(WindowKeys, StandForTheirButtons) {
     pressKey(*w, Qt::Key_N, "n");
     EXPECT_EQ(w->runsMade(), 2);
     EXPECT_EQ(w->state().izbors, 0);
-    EXPECT_EQ(w->lastRun().seed, 0x45100000u);
+    EXPECT_EQ(w->lastRun().recipe.seed, 0x45100000u);
 
     pressKey(*w, Qt::Key_R, "r");
     EXPECT_EQ(w->runsMade(), 3);
