@@ -1,7 +1,5 @@
 #include "shell/batch_render.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QSet>
 #include <mutex>
 
@@ -22,10 +20,8 @@ public:
 
     QString take(const QString& base) {
         std::lock_guard guard(lock_);
-        const QDir dir(folder_);
-        QString path = dir.filePath(base + ".png");
-        for (int n = 2; taken_.contains(path) || QFileInfo::exists(path); ++n)
-            path = dir.filePath(QString("%1-%2.png").arg(base).arg(n));
+        const QString path =
+            freePath(folder_, base, "png", [this](const QString& p) { return taken_.contains(p); });
         taken_.insert(path);
         return path;
     }

@@ -43,10 +43,12 @@ WriteResult writeImage(const QImage& image, const QString& path, bool replace,
     return {true, {}};
 }
 
-QString freePath(const QString& folder, const QString& base, const QString& extension) {
+QString freePath(const QString& folder, const QString& base, const QString& extension,
+                 const std::function<bool(const QString&)>& taken) {
     const QDir dir(folder);
+    const auto free = [&](const QString& path) { return !QFileInfo::exists(path) && !(taken && taken(path)); };
     QString path = dir.filePath(base + "." + extension);
-    for (int n = 2; QFileInfo::exists(path); ++n)
+    for (int n = 2; !free(path); ++n)
         path = dir.filePath(QString("%1-%2.%3").arg(base).arg(n).arg(extension));
     return path;
 }

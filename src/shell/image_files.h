@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <functional>
 
 namespace momentart {
 
@@ -29,7 +30,8 @@ WriteResult writeImage(const QImage& image, const QString& path, bool replace,
                        const ImageTexts& texts = {});
 
 // `folder/base.ext`, or `folder/base-2.ext`, `-3`, ... : the first name that
-// does not exist yet.
-QString freePath(const QString& folder, const QString& base, const QString& extension);
+// does not exist yet and that `taken` (if given) does not claim.
+QString freePath(const QString& folder, const QString& base, const QString& extension,
+                 const std::function<bool(const QString&)>& taken = {});
 
 }  // namespace momentart
