@@ -87,8 +87,7 @@ ProgressStyle progressStyleForStderr(bool quiet) {
     return momentart_isatty(momentart_fileno(stderr)) ? ProgressStyle::Bar : ProgressStyle::Lines;
 }
 
-int runBatchCommand(BatchRequest request, QTextStream& out, QTextStream& err) {
-    (void)out;
+int runBatchCommand(BatchRequest request, QTextStream& err) {
     BatchPlan& plan = request.plan;
     if (const QString error = ensureFolder(plan.folder); !error.isEmpty()) {
         err << "momentart render: " << error << "\n";

@@ -41,7 +41,7 @@ struct BatchRequest {
 
 // Runs the batch; returns the exit status (0 done, 1 a file or the folder
 // could not be written, 130 interrupted).
-int runBatchCommand(BatchRequest request, QTextStream& out, QTextStream& err);
+int runBatchCommand(BatchRequest request, QTextStream& err);
 
 // The progress style for this process: a bar when stderr is a terminal.
 ProgressStyle progressStyleForStderr(bool quiet);

@@ -2,9 +2,9 @@
 
 #include <QDir>
 #include <QPainter>
-#include <QStandardPaths>
 
 #include "shell/image_convert.h"
+#include "shell/pictures_folder.h"
 
 namespace momentart {
 
@@ -21,9 +21,7 @@ DriveRoots defaultDriveRoots() {
 #if defined(Q_OS_WIN)
     return {"D:\\", "C:\\"};
 #else
-    QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (pictures.isEmpty()) pictures = QDir::homePath();
-    return {pictures, QDir::homePath()};
+    return {picturesFolder(), QDir::homePath()};
 #endif
 }
 

@@ -5,11 +5,12 @@
 
 namespace momentart {
 
-QString defaultPicturesFolder() {
-    QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (pictures.isEmpty()) pictures = QDir::homePath();
-    return QDir(pictures).filePath("momentart");
+QString picturesFolder() {
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return pictures.isEmpty() ? QDir::homePath() : pictures;
 }
+
+QString defaultPicturesFolder() { return QDir(picturesFolder()).filePath("momentart"); }
 
 QString ensureFolder(const QString& folder) {
     if (QDir(folder).exists()) return {};

@@ -5,6 +5,9 @@
 
 namespace momentart {
 
+// The user's Pictures folder (the home folder where there is none).
+QString picturesFolder();
+
 // The `momentart` folder inside the user's Pictures folder (not created).
 QString defaultPicturesFolder();
 

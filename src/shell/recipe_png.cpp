@@ -7,10 +7,6 @@
 #include "shell/image_convert.h"
 #include "shell/pictures_folder.h"
 
-#ifndef MOMENTART_VERSION
-#define MOMENTART_VERSION "0"
-#endif
-
 namespace momentart {
 
 namespace {

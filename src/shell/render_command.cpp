@@ -174,7 +174,7 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
         batch.plan.jobs = request.jobs;
         batch.plan.folder = request.out.isEmpty() ? defaultPicturesFolder() : request.out;
         batch.quiet = request.quiet;
-        return runBatchCommand(batch, out, err);
+        return runBatchCommand(batch, err);
     }
     case Mode::Again: {
         const RecipeFromFile read = readRecipeFromPicture(request.from);
