@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what the build needs (Debian packages) if anything is missing,
-# then configures and builds momentart in build/.
+# Installs the Debian packages the build needs, if any is missing, and
+# configures the build in build/. Extra arguments go to CMake.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,5 +19,4 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$(nproc)"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null

@@ -1,7 +1,7 @@
 // Colouring family 3: the level steps and the channel-level schemes.
 #include <cmath>
 
-#include "colouring/levels.h"
+#include "engine/colouring/levels.h"
 #include "colouring_support.h"
 
 namespace momentart::colour_tests {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "colouring/painting.h"
+#include "engine/colouring/painting.h"
 #include "colouring_support.h"
 
 namespace momentart::colour_tests {

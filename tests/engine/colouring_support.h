@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "colouring/colouring.h"
+#include "engine/colouring/colouring.h"
 
 namespace momentart::colour_tests {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "formula_test_geometry.h"
-#include "formulas/bank.h"
+#include "engine/formulas/bank.h"
 
 namespace momentart {
 namespace {

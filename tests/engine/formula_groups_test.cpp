@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "formula_test_geometry.h"
-#include "formulas/bank.h"
+#include "engine/formulas/bank.h"
 
 namespace momentart {
 namespace {

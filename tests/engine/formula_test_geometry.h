@@ -9,7 +9,7 @@
 #include <random>
 #include <vector>
 
-#include "formulas/bank.h"
+#include "engine/formulas/bank.h"
 
 namespace momentart::testing {
 

@@ -1,4 +1,4 @@
-#include "generation/geometry.h"
+#include "engine/generation/geometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "formulas/guarded.h"
+#include "engine/formulas/guarded.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "generation/random.h"
+#include "engine/generation/random.h"
 
 #include <gtest/gtest.h>
 

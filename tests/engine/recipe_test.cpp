@@ -1,4 +1,4 @@
-#include "shell/recipe.h"
+#include "engine/recipe.h"
 
 #include <cstdio>
 #include <cstring>
@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/startup.h"
-#include "shell/state_fields.h"
+#include "engine/startup.h"
+#include "engine/state_fields.h"
 
 namespace momentart {
 namespace {

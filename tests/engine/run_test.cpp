@@ -1,13 +1,13 @@
-#include "generation/run.h"
+#include "engine/generation/run.h"
 
 #include <cmath>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "generation/catalogue.h"
-#include "shell/stamp.h"
-#include "shell/startup.h"
+#include "engine/generation/catalogue.h"
+#include "engine/stamp.h"
+#include "engine/startup.h"
 #include "test_clock.h"
 
 namespace momentart {

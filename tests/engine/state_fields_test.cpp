@@ -1,4 +1,4 @@
-#include "shell/state_fields.h"
+#include "engine/state_fields.h"
 
 #include <set>
 #include <string>

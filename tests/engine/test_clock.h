@@ -1,7 +1,7 @@
 // A clock for tests: a fixed seed and a fixed moment.
 #pragma once
 
-#include "shell/host.h"
+#include "engine/host.h"
 
 namespace momentart::testing {
 

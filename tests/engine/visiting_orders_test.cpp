@@ -1,4 +1,4 @@
-#include "generation/visiting_orders.h"
+#include "engine/generation/visiting_orders.h"
 
 #include <vector>
 

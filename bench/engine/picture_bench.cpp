@@ -1,0 +1,65 @@
+// Whole pictures against the geometry-only floor: the six distances and
+// angles and fifteen sums for every pixel, with nothing else.
+#include <benchmark/benchmark.h>
+
+#include "engine/generation/geometry.h"
+#include "engine/generation/run.h"
+#include "engine/generation/visiting_orders.h"
+#include "engine/startup.h"
+
+namespace momentart {
+namespace {
+
+class BenchClock final : public Clock {
+public:
+    std::uint32_t timerSeed() override { return 20261208; }
+    CalendarTime now() override { return {}; }
+};
+
+// The geometry of every pixel in column order, as mode 1 visits them.
+void GeometryOnly(benchmark::State& state) {
+    GenerationState s;
+    startup(s, 1);
+    BenchClock clock;
+    const RunPlan plan = planRun(s, clock, {9});
+    for (auto _ : state) {
+        for (int i = 0; i <= 600; ++i) {
+            for (int j = 0; j <= 450; ++j) {
+                s.i = i;
+                s.j = j;
+                s.x = plan.frame.worldX(i);
+                s.y = plan.frame.worldY(j);
+                pixelGeometry(s, plan.frame);
+            }
+        }
+        benchmark::DoNotOptimize(s.ob78);
+    }
+}
+BENCHMARK(GeometryOnly)->Unit(benchmark::kMillisecond);
+
+// One whole picture of the given type (no stamp, no observer).
+void WholePicture(benchmark::State& state) {
+    const int type = static_cast<int>(state.range(0));
+    BenchClock clock;
+    Canvas canvas;
+    RunHost host{clock};
+    for (auto _ : state) {
+        GenerationState s;
+        startup(s, 1);
+        makeimage(s, canvas, host, {type});
+        benchmark::DoNotOptimize(canvas.data());
+    }
+}
+// A few types of each drawing mode (1, 3, 12, 13, 17), each family, and the
+// feedback groups.
+BENCHMARK(WholePicture)
+    ->Unit(benchmark::kMillisecond)
+    ->ArgName("type")
+    ->Args({9})->Args({11})->Args({23})->Args({25})->Args({66})   // mode 1
+    ->Args({32})->Args({33})                                        // mode 3
+    ->Args({30})->Args({38})->Args({62})                            // mode 12
+    ->Args({43})->Args({53})->Args({61})                            // mode 13
+    ->Args({50})->Args({59});                                       // mode 17
+
+}  // namespace
+}  // namespace momentart

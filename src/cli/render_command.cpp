@@ -1,0 +1,193 @@
+#include "cli/render_command.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "engine/generation/catalogue.h"
+#include "cli/batch_command.h"
+#include "platform/image_files.h"
+#include "platform/options.h"
+#include "platform/pictures_folder.h"
+#include "platform/recipe_png.h"
+#include "platform/renderer.h"
+#include "platform/system_clock.h"
+#include "platform/worker_pool.h"
+
+namespace momentart {
+
+namespace {
+
+constexpr unsigned long long kMostPictures = 1000000;
+constexpr unsigned long long kMostJobs = 1024;
+constexpr unsigned long long kLastSeed = 4294967295ULL;
+
+const QList<OptionInfo> kRenderOptions = {
+    {"type", "N", "image type 9..66 (default: drawn at random, as \"new image\" does)"},
+    {"seed", "S", "seed 0..4294967295 used in place of the timer (default: the timer now); "
+                  "a batch uses S, S+1, ..."},
+    {"no-stamp", nullptr, "leave out the signature line: exactly the computed pixels"},
+    {"count", "N", "make a batch of N pictures (1..1000000), each from a fresh start"},
+    {"jobs", "J", "with --count: worker threads, 1..1024 (default: every core)"},
+    {"from", "PICTURE", "make again the picture of a PNG that momentart wrote, from the recipe "
+                        "it carries (the recipe fixes seed, type and stamp)"},
+    {"out", "PATH", "a single picture: write to the file PATH (.png or .bmp); a batch: write "
+                    "into the folder PATH (created if missing). Default: the momentart folder "
+                    "of your Pictures folder, under new names"},
+    {"force", nullptr, "replace the file given with --out if it exists (single pictures only)"},
+    {"quiet", nullptr, "print nothing but errors"},
+    {"help", nullptr, "show this help"},
+};
+
+enum class Mode { Single, Batch, Again };
+
+struct RenderRequest {
+    Mode mode = Mode::Single;
+    RenderSettings settings;
+    int count = 1;
+    int jobs = 1;
+    QString from;
+    QString out;
+    bool force = false;
+    bool quiet = false;
+};
+
+QString notWith(const char* option, const char* reason) {
+    return QString("--%1 cannot go with %2").arg(option).arg(reason);
+}
+
+// Checks the options; returns an error line, or fills `request`.
+QString readRequest(const ParsedOptions& options, RenderRequest& request) {
+    request.force = options.has("force");
+    request.quiet = options.has("quiet");
+    request.out = options.value("out");
+    request.settings.stamp = !options.has("no-stamp");
+
+    if (options.has("from")) {
+        request.mode = Mode::Again;
+        request.from = options.value("from");
+        for (const char* fixed : {"type", "seed", "no-stamp", "count", "jobs"})
+            if (options.has(fixed)) return notWith(fixed, "--from: the picture's recipe decides");
+        if (request.from.isEmpty()) return "--from needs the path of a PNG file";
+    } else if (options.has("count")) {
+        request.mode = Mode::Batch;
+        if (request.force) return notWith("force", "--count: a batch never replaces a file");
+    } else if (options.has("jobs")) {
+        return "--jobs goes with --count";
+    }
+
+    const WholeOption type = wholeOption(options, "type", kFirstType, kLastType, 0);
+    const WholeOption count = wholeOption(options, "count", 1, kMostPictures, 1);
+    const WholeOption jobs = wholeOption(options, "jobs", 1, kMostJobs, everyCore());
+    // A timer's seed is the bit pattern of a positive float, far below the
+    // end of the range: a batch of any size fits after it.
+    const WholeOption seed = wholeOption(options, "seed", 0, kLastSeed, timerSeedNow());
+    for (const WholeOption* whole : {&type, &count, &jobs, &seed})
+        if (!whole->error.isEmpty()) return whole->error;
+    request.settings.type = static_cast<int>(type.value);
+    request.count = static_cast<int>(count.value);
+    request.jobs = static_cast<int>(jobs.value);
+    if (seed.value + count.value - 1 > kLastSeed)
+        return QString("--seed %1 with --count %2 goes past the last seed, 4294967295")
+            .arg(seed.value)
+            .arg(count.value);
+    request.settings.seed = static_cast<std::uint32_t>(seed.value);
+
+    if (options.has("out")) {
+        if (request.out.isEmpty()) return "--out needs a path";
+        if (request.mode == Mode::Batch) {
+            const QFileInfo info(request.out);
+            if (info.exists() && !info.isDir())
+                return "--out '" + request.out + "' is a file; a batch writes into a folder";
+            if (!info.exists() && formatOfPath(request.out) != ImageFormat::Unknown)
+                return "--out '" + request.out + "' looks like a file name; a batch writes into a folder";
+        } else if (formatOfPath(request.out) == ImageFormat::Unknown) {
+            return "--out must name a .png or .bmp file, not '" + request.out + "'";
+        }
+    }
+    if (request.force && request.out.isEmpty()) return "--force goes with --out";
+    return {};
+}
+
+// Writes a single picture and reports it; returns the exit status.
+int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QTextStream& out,
+                QTextStream& err) {
+    const QString name = QString::fromStdString(picture.state.imeslike);
+    QString path = request.out;
+    if (path.isEmpty()) {
+        const QString folder = defaultPicturesFolder();
+        if (const QString error = ensureFolder(folder); !error.isEmpty()) {
+            err << "momentart render: " << error << "\n";
+            return 1;
+        }
+        path = freePath(folder, name, "png");
+    }
+    const WriteResult written =
+        writePicture(path, *picture.canvas, picture.recipe, picture.state, request.force);
+    if (!written.ok) {
+        err << "momentart render: cannot write " << written.error << "\n";
+        return 1;
+    }
+    if (!request.quiet)
+        out << "file: " << QDir::toNativeSeparators(path) << "\n"
+            << "name: " << name << "\n"
+            << "type: " << static_cast<int>(picture.state.izbor) << "\n"
+            << "seed: " << picture.recipe.seed << "\n";
+    return 0;
+}
+
+}  // namespace
+
+QString renderHelp() {
+    return "usage: momentart render [options]\n"
+           "       momentart render --count N [--seed S] [--type T] [--out FOLDER] [--jobs J]\n"
+           "       momentart render --from PICTURE.png [--out FILE]\n"
+           "Computes one picture, as the window's \"new image\" does at start-up, and writes it;\n"
+           "prints the file written, the picture's name, its image type and its seed.\n"
+           "With --count it makes a batch of pictures, each from a fresh start with the seeds\n"
+           "S, S+1, ..., named <name>-type<T>-seed<S>.png, with progress on stderr; Ctrl-C\n"
+           "stops after the pictures under way. With --from it makes the picture of a PNG\n"
+           "again, bit for bit, from the recipe the PNG carries. Every PNG written carries\n"
+           "its recipe; no file is replaced unless --force says so.\n\n"
+           "options:\n" +
+           describeOptions(kRenderOptions) +
+           "\nexit status: 0 written, 1 a file or folder could not be written, 2 bad input,\n"
+           "130 a batch stopped by Ctrl-C\n";
+}
+
+int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    ParsedOptions options;
+    if (const auto status = parseCommandOptions("render", arguments, kRenderOptions, renderHelp(), out, err, options))
+        return *status;
+    RenderRequest request;
+    if (const QString error = readRequest(options, request); !error.isEmpty()) {
+        err << "momentart render: " << error << "\n";
+        return 2;
+    }
+
+    switch (request.mode) {
+    case Mode::Batch: {
+        BatchRequest batch;
+        batch.plan.firstSeed = request.settings.seed;
+        batch.plan.count = request.count;
+        batch.plan.type = request.settings.type;
+        batch.plan.stamp = request.settings.stamp;
+        batch.plan.jobs = request.jobs;
+        batch.plan.folder = request.out.isEmpty() ? defaultPicturesFolder() : request.out;
+        batch.quiet = request.quiet;
+        return runBatchCommand(batch, err);
+    }
+    case Mode::Again: {
+        const RecipeFromFile read = readRecipeFromPicture(request.from);
+        if (!read.recipe) {
+            err << "momentart render: " << read.error << "\n";
+            return 2;
+        }
+        return writeSingle(renderFromRecipe(*read.recipe), request, out, err);
+    }
+    case Mode::Single:
+        break;
+    }
+    return writeSingle(renderFresh(request.settings), request, out, err);
+}
+
+}  // namespace momentart

@@ -1,0 +1,204 @@
+#include "cli/sheet_command.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QGuiApplication>
+#include <chrono>
+#include <mutex>
+#include <vector>
+
+#include "engine/generation/catalogue.h"
+#include "cli/batch_command.h"
+#include "platform/image_convert.h"
+#include "platform/image_files.h"
+#include "platform/interrupt.h"
+#include "platform/options.h"
+#include "platform/pictures_folder.h"
+#include "platform/recipe_png.h"
+#include "platform/renderer.h"
+#include "platform/system_clock.h"
+#include "platform/worker_pool.h"
+
+namespace momentart {
+
+namespace {
+
+constexpr int kGap = 10;
+constexpr int kLabelHeight = 24;
+constexpr int kHeadingHeight = 36;
+constexpr int kTypes = kLastType - kFirstType + 1;
+constexpr int kRows = (kTypes + kSheetColumns - 1) / kSheetColumns;
+constexpr QRgb kLabelColour = 0xffd8d8d8;
+constexpr int kDotsPerMetre96 = 3780;
+
+const QList<OptionInfo> kSheetOptions = {
+    {"seed", "S", "seed 0..4294967295 for every picture (default: the timer now)"},
+    {"out", "FILE", "write to FILE (.png or .bmp); default: sheet-<seed>.png, a new file in the "
+                    "momentart folder of your Pictures folder"},
+    {"force", nullptr, "replace FILE given with --out if it exists"},
+    {"jobs", "J", "worker threads, 1..1024 (default: every core)"},
+    {"quiet", nullptr, "print nothing but errors"},
+    {"help", nullptr, "show this help"},
+};
+
+QFont labelFont(int pixels, bool bold) {
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace
+
+QList<SheetCell> sheetCells() {
+    QList<SheetCell> cells;
+    for (int type = kFirstType; type <= kLastType; ++type) {
+        const int n = type - kFirstType;
+        const int left = kGap + (n % kSheetColumns) * (kSheetPictureWidth + kGap);
+        const int top = kHeadingHeight + (n / kSheetColumns) * (kSheetPictureHeight + kLabelHeight + kGap);
+        SheetCell cell;
+        cell.type = type;
+        cell.picture = QRect(left, top, kSheetPictureWidth, kSheetPictureHeight);
+        cell.label = QRect(left, top + kSheetPictureHeight, kSheetPictureWidth, kLabelHeight);
+        cells.append(cell);
+    }
+    return cells;
+}
+
+QSize sheetSize() {
+    return {kGap + kSheetColumns * (kSheetPictureWidth + kGap),
+            kHeadingHeight + kRows * (kSheetPictureHeight + kLabelHeight + kGap)};
+}
+
+QRect sheetHeading() { return QRect(0, 0, sheetSize().width(), kHeadingHeight); }
+
+void drawSheetLabel(QPainter& painter, const QRect& label, int type) {
+    painter.setFont(labelFont(15, true));
+    painter.setPen(QColor::fromRgb(kLabelColour));
+    painter.drawText(label, Qt::AlignCenter, QString("type %1").arg(type));
+}
+
+QImage makeSheet(std::uint32_t seed, int jobs, const std::atomic<bool>& stop,
+                 const std::function<void(int, int)>& progress) {
+    std::vector<QImage> pictures(kTypes);
+    std::mutex lock;
+    int done = 0;
+    forEachOnThreads(kTypes, jobs, stop, [&](int n) {
+        RenderSettings settings;
+        settings.seed = seed;
+        settings.type = kFirstType + n;
+        settings.stamp = false;
+        const RenderedPicture picture = renderFresh(settings);
+        pictures[n] = toQImage(*picture.canvas).scaled(kSheetPictureWidth, kSheetPictureHeight,
+                                                       Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        std::lock_guard guard(lock);
+        ++done;
+        if (progress) progress(done, kTypes);
+    });
+    if (done < kTypes) return {};
+
+    QImage sheet(sheetSize(), QImage::Format_RGB32);
+    sheet.setDotsPerMeterX(kDotsPerMetre96);
+    sheet.setDotsPerMeterY(kDotsPerMetre96);
+    sheet.fill(kSheetBackground);
+    QPainter painter(&sheet);
+    painter.setFont(labelFont(18, false));
+    painter.setPen(QColor::fromRgb(kLabelColour));
+    painter.drawText(sheetHeading().adjusted(kGap, 0, -kGap, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                     QString("momentart: the %1 image types for seed %2").arg(kTypes).arg(seed));
+    for (const SheetCell& cell : sheetCells()) {
+        painter.drawImage(cell.picture.topLeft(), pictures[cell.type - kFirstType]);
+        drawSheetLabel(painter, cell.label, cell.type);
+    }
+    painter.end();
+    return sheet;
+}
+
+QString sheetHelp() {
+    return "usage: momentart sheet [options]\n"
+           "Renders one picture of every image type, 9 to 66, for one seed (without stamps),\n"
+           "and lays them out small in a grid, each labelled with its type number: the whole\n"
+           "catalogue at a glance. Prints the file written and the seed.\n\n"
+           "options:\n" +
+           describeOptions(kSheetOptions) +
+           "\nexit status: 0 written, 1 the file could not be written, 2 bad input, 130 stopped\n"
+           "by Ctrl-C (nothing written)\n";
+}
+
+int sheetCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    ParsedOptions options;
+    if (const auto status = parseCommandOptions("sheet", arguments, kSheetOptions, sheetHelp(), out, err, options))
+        return *status;
+    const WholeOption seedOption = wholeOption(options, "seed", 0, 4294967295ULL, timerSeedNow());
+    const WholeOption jobsOption = wholeOption(options, "jobs", 1, 1024, everyCore());
+    for (const QString& error : {seedOption.error, jobsOption.error}) {
+        if (!error.isEmpty()) {
+            err << "momentart sheet: " << error << "\n";
+            return 2;
+        }
+    }
+    const auto seed = static_cast<std::uint32_t>(seedOption.value);
+    const int jobs = static_cast<int>(jobsOption.value);
+    const bool force = options.has("force");
+    const bool quiet = options.has("quiet");
+    QString path = options.value("out");
+    if (options.has("out") && formatOfPath(path) == ImageFormat::Unknown) {
+        err << "momentart sheet: --out must name a .png or .bmp file, not '" << path << "'\n";
+        return 2;
+    }
+    if (force && path.isEmpty()) {
+        err << "momentart sheet: --force goes with --out\n";
+        return 2;
+    }
+    // Problems with the file are found before a minute of work, not after.
+    if (path.isEmpty()) {
+        const QString folder = defaultPicturesFolder();
+        if (const QString error = ensureFolder(folder); !error.isEmpty()) {
+            err << "momentart sheet: " << error << "\n";
+            return 1;
+        }
+        path = freePath(folder, QString("sheet-%1").arg(seed), "png");
+    } else if (!force && QFileInfo::exists(path)) {
+        err << "momentart sheet: cannot write " << path << ": a file of that name exists already\n";
+        return 1;
+    } else if (!QFileInfo(path).dir().exists()) {
+        err << "momentart sheet: cannot write " << path << ": no such folder "
+            << QFileInfo(path).dir().path() << "\n";
+        return 1;
+    }
+
+    InterruptGuard interrupt(quiet ? nullptr : "\nmomentart sheet: stopping\n");
+    const ProgressStyle style = progressStyleForStderr(quiet);
+    const auto started = std::chrono::steady_clock::now();
+    const QImage sheet = makeSheet(seed, jobs, interrupt.flag(), [&](int done, int total) {
+        if (style != ProgressStyle::Bar) return;
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
+        err << "\r" << progressBar(done, total, elapsed.count()) << "    ";
+        err.flush();
+    });
+    if (style == ProgressStyle::Bar) {
+        err << "\n";
+        err.flush();
+    }
+    if (sheet.isNull()) {
+        if (!quiet) err << "momentart sheet: interrupted: no sheet written\n";
+        return kInterruptedStatus;
+    }
+    const ImageTexts texts = {
+        {"Software", softwareText()},
+        {"Title", QString("momentart contact sheet, seed %1").arg(seed)},
+        {"Seed", QString::number(seed)},
+    };
+    const WriteResult written = writeImage(sheet, path, force, texts);
+    if (!written.ok) {
+        err << "momentart sheet: cannot write " << written.error << "\n";
+        return 1;
+    }
+    if (!quiet)
+        out << "file: " << QDir::toNativeSeparators(path) << "\n"
+            << "seed: " << seed << "\n";
+    return 0;
+}
+
+}  // namespace momentart

@@ -1,0 +1,88 @@
+#include "engine/generation/geometry.h"
+
+#include <cmath>
+
+#include "engine/formulas/guarded.h"
+
+namespace momentart {
+
+namespace {
+
+using Field = double GenerationState::*;
+
+struct CentreFields {
+    Field dx, dy, r, fi;
+};
+constexpr CentreFields kCentreFields[kCentres] = {
+    {&GenerationState::dx3, &GenerationState::dy3, &GenerationState::r3, &GenerationState::fi3},
+    {&GenerationState::dx4, &GenerationState::dy4, &GenerationState::r4, &GenerationState::fi4},
+    {&GenerationState::dx5, &GenerationState::dy5, &GenerationState::r5, &GenerationState::fi5},
+    {&GenerationState::dx6, &GenerationState::dy6, &GenerationState::r6, &GenerationState::fi6},
+    {&GenerationState::dx7, &GenerationState::dy7, &GenerationState::r7, &GenerationState::fi7},
+    {&GenerationState::dx8, &GenerationState::dy8, &GenerationState::r8, &GenerationState::fi8},
+};
+
+// The pairs k < l of centres 3..8 in the order 34, 35, .. 78: indices into
+// the centres and the ob field of the pair.
+struct Pair {
+    int k, l;
+    Field ob;
+};
+constexpr Pair kPairFields[kPairs] = {
+    {0, 1, &GenerationState::ob34}, {0, 2, &GenerationState::ob35}, {0, 3, &GenerationState::ob36},
+    {0, 4, &GenerationState::ob37}, {0, 5, &GenerationState::ob38}, {1, 2, &GenerationState::ob45},
+    {1, 3, &GenerationState::ob46}, {1, 4, &GenerationState::ob47}, {1, 5, &GenerationState::ob48},
+    {2, 3, &GenerationState::ob56}, {2, 4, &GenerationState::ob57}, {2, 5, &GenerationState::ob58},
+    {3, 4, &GenerationState::ob67}, {3, 5, &GenerationState::ob68}, {4, 5, &GenerationState::ob78},
+};
+
+}  // namespace
+
+Frame placeCentres(const GenerationState& s, Pcg32& rnd) {
+    Frame frame;
+    frame.skalax = s.sir / s.osx;
+    frame.skalay = s.vis / s.osy;
+    frame.halfx = s.osx / 2;
+    frame.halfy = s.osy / 2;
+    std::array<double, kCentres> columns{}, rows{};
+    for (double& column : columns) column = std::floor(rnd.rndDouble() * s.sir);
+    for (double& row : rows) row = std::floor(rnd.rndDouble() * s.vis);
+    for (int n = 0; n < kCentres; ++n) {
+        frame.cx[n] = frame.worldX(columns[n]);
+        frame.cy[n] = frame.worldY(rows[n]);
+    }
+    for (int p = 0; p < kPairs; ++p) {
+        const double ex = frame.cx[kPairFields[p].k] - frame.cx[kPairFields[p].l];
+        const double ey = frame.cy[kPairFields[p].k] - frame.cy[kPairFields[p].l];
+        frame.d[p] = std::sqrt(ex * ex + ey * ey);
+    }
+    return frame;
+}
+
+void pixelGeometry(GenerationState& s, const Frame& frame) {
+    for (int n = 0; n < kCentres; ++n) {
+        const CentreFields& c = kCentreFields[n];
+        const double dx = std::fabs(frame.cx[n] - s.x);
+        const double dy = std::fabs(frame.cy[n] - s.y);
+        const double r = std::sqrt(dx * dx + dy * dy);
+        s.*c.dx = dx;
+        s.*c.dy = dy;
+        s.*c.r = r;
+        // A pixel in a centre's column divides by zero: its angle keeps the
+        // previous pixel's value.
+        stored(s.*c.fi, atan(Num(dy) / dx));
+        if (n == 0) {
+            s.rmin = r;
+            s.rmax = r;
+        } else {
+            if (r < s.rmin) s.rmin = r;
+            if (r > s.rmax) s.rmax = r;
+        }
+    }
+    for (int p = 0; p < kPairs; ++p) {
+        const Pair& pair = kPairFields[p];
+        s.*pair.ob = s.*kCentreFields[pair.k].r + s.*kCentreFields[pair.l].r + frame.d[p];
+    }
+}
+
+}  // namespace momentart

@@ -1,0 +1,34 @@
+// makeimage: one whole generation run, from the choice of the image type to
+// the stamp.
+#pragma once
+
+#include "engine/generation/geometry.h"
+#include "engine/canvas.h"
+#include "engine/host.h"
+#include "engine/state.h"
+
+namespace momentart {
+
+struct RunOptions {
+    // 9..66: the catalogue writes this type's row instead of drawing a type
+    // (ignored when `izbors` = 1). 0: the catalogue draws the type.
+    int forcedType = 0;
+};
+
+// The run's own values, kept for one call only.
+struct RunPlan {
+    double krizanje = 1;            // cross mode of this run: 1 or 2
+    double v1run = 0, v2run = 0;    // the formula pair after the draws
+    double v1alt = 0, v2alt = 0;    // the second pair of cross mode 2
+    Frame frame;                    // scale and the six centres
+};
+
+// The run up to its first pixel: frame, catalogue, derived switches,
+// seeding from the clock, the picture's name, the draws and the centres.
+RunPlan planRun(GenerationState& s, Clock& clock, const RunOptions& options = {});
+
+// Paints one picture into `canvas` (cleared to black first), reading and
+// writing `s`; calls the host's clock, printer and observer.
+void makeimage(GenerationState& s, Canvas& canvas, RunHost& host, const RunOptions& options = {});
+
+}  // namespace momentart

@@ -1,0 +1,23 @@
+// The number fields of the generation state by name, in the order of the
+// record: for writing a state down as text and reading it back.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "engine/state.h"
+
+namespace momentart {
+
+struct NumberField {
+    std::string_view name;
+    double GenerationState::*member;
+};
+
+// Every number field of GenerationState, each exactly once.
+std::span<const NumberField> numberFields();
+
+// The field of that name, or nullptr.
+const NumberField* findNumberField(std::string_view name);
+
+}  // namespace momentart

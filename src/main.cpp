@@ -1,0 +1,86 @@
+// momentart: the window with no command, or one of the commands.
+#include <QApplication>
+#include <QTextStream>
+#include <cstring>
+
+#include "cli/render_command.h"
+#include "cli/sheet_command.h"
+#include "window/window_main.h"
+
+namespace {
+
+// Qt's note that it picked a runtime folder itself is noise to our users.
+void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith("QStandardPaths: XDG_RUNTIME_DIR")) return;
+    qt_message_output(type, context, message);
+}
+
+// A command that needs no window: its name, what it does, and its body
+// (called with the arguments after the command's name).
+struct Command {
+    const char* name;
+    const char* summary;
+    int (*run)(const QStringList& arguments, QTextStream& out, QTextStream& err);
+};
+
+const Command kCommands[] = {
+    {"render", "compute pictures without a window and write them to files", momentart::renderCommand},
+    {"sheet", "a contact sheet: one small picture of every image type for a seed", momentart::sheetCommand},
+};
+
+QString mainHelp() {
+    QString text =
+        "usage: momentart [window options]\n"
+        "       momentart COMMAND [options]\n"
+        "Makes abstract pictures entirely by computation; the moment decides the picture.\n"
+        "With no command it opens the window (on a machine without a display it renders\n"
+        "one picture headless instead and says where it went).\n\n"
+        "commands:\n";
+    for (const Command& command : kCommands)
+        text += QString("  %1 %2\n").arg(QString(command.name).leftJustified(10)).arg(command.summary);
+    text += "\n'momentart COMMAND --help' lists a command's options;\n"
+            "'momentart --version' (or -V) prints the version.\n";
+    const QString window = momentart::windowHelp();
+    if (!window.isEmpty()) text += "\nwindow options:\n" + window;
+    return text;
+}
+
+bool hasDisplay() {
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return true;
+#else
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+#endif
+}
+
+// Runs a command on Qt's offscreen platform, which needs no display.
+int runCommand(const Command& command, int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream out(stdout), err(stderr);
+    return command.run(app.arguments().mid(2), out, err);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qInstallMessageHandler(quietMessages);
+    const char* first = argc > 1 ? argv[1] : "";
+    for (const Command& command : kCommands)
+        if (std::strcmp(first, command.name) == 0) return runCommand(command, argc, argv);
+    if (std::strcmp(first, "--help") == 0 || std::strcmp(first, "-h") == 0) {
+        QTextStream(stdout) << mainHelp();
+        return 0;
+    }
+    if (std::strcmp(first, "--version") == 0 || std::strcmp(first, "-V") == 0) {
+        QTextStream(stdout) << "momentart " MOMENTART_VERSION "\n";
+        return 0;
+    }
+    if (argc == 1 && !hasDisplay()) {
+        QTextStream(stderr) << "momentart: no display here, so one picture is rendered headless instead of "
+                               "opening the window\n";
+        return runCommand(kCommands[0], argc, argv);
+    }
+    return momentart::windowMain(argc, argv);
+}

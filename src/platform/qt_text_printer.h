@@ -1,0 +1,14 @@
+// Prints the stamp's text into a canvas with Qt's font engine.
+#pragma once
+
+#include "engine/host.h"
+
+namespace momentart {
+
+class QtTextPrinter final : public TextPrinter {
+public:
+    void print(Canvas& canvas, int x, int y, const std::string& text, int points,
+               ColourNumber colour) override;
+};
+
+}  // namespace momentart

@@ -1,0 +1,66 @@
+#include "platform/recipe_png.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <cmath>
+
+#include "platform/image_convert.h"
+#include "platform/pictures_folder.h"
+
+namespace momentart {
+
+namespace {
+const char* const kRecipeKey = "Recipe";
+}  // namespace
+
+QString softwareText() { return QStringLiteral("momentart " MOMENTART_VERSION); }
+
+ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after) {
+    return {
+        {"Software", softwareText()},
+        {"Title", QString::fromStdString(after.imeslike)},
+        {"Type", QString::number(std::llround(after.izbor))},
+        {"Seed", QString::number(recipe.seed)},
+        {kRecipeKey, QString::fromStdString(encodeRecipe(recipe))},
+    };
+}
+
+WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
+                         const GenerationState& after, bool replace) {
+    return writeImage(toQImage(canvas), path, replace, pictureTexts(recipe, after));
+}
+
+SavedPicture savePictureToPicturesFolder(const Canvas& canvas, const Recipe& recipe,
+                                         const GenerationState& after) {
+    const QString folder = defaultPicturesFolder();
+    if (const QString error = ensureFolder(folder); !error.isEmpty()) return {false, {}, error};
+    const QString path = freePath(folder, QString::fromStdString(after.imeslike), "png");
+    const WriteResult written = writePicture(path, canvas, recipe, after, false);
+    if (!written.ok) return {false, path, written.error};
+    return {true, path, {}};
+}
+
+RecipeFromFile readRecipeFromPicture(const QString& path) {
+    if (!QFileInfo(path).isFile()) return {std::nullopt, path + ": no such file"};
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    if (!reader.canRead())
+        return {std::nullopt, path + ": cannot read it as a picture (" + reader.errorString() + ")"};
+    if (reader.format() != "png")
+        return {std::nullopt, path + ": not a PNG file, so it carries no recipe"};
+    // The image's own texts keep their line ends (the reader's text() folds
+    // them into spaces).
+    const QImage image = reader.read();
+    if (image.isNull())
+        return {std::nullopt, path + ": cannot read it as a picture (" + reader.errorString() + ")"};
+    const QString text = image.text(kRecipeKey);
+    if (text.isEmpty())
+        return {std::nullopt, path + ": this PNG carries no recipe (it is not a picture momentart wrote, "
+                                     "or its texts were removed)"};
+    const RecipeReading read = decodeRecipe(text.toStdString());
+    if (!read.recipe)
+        return {std::nullopt, path + ": damaged recipe: " + QString::fromStdString(read.error)};
+    return {read.recipe, {}};
+}
+
+}  // namespace momentart

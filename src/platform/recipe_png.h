@@ -1,0 +1,50 @@
+// PNG files that carry their recipe: Software, Title, Type, Seed and Recipe
+// texts (docs/recipe.md), and reading the recipe back from such a file.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "engine/canvas.h"
+#include "platform/image_files.h"
+#include "engine/recipe.h"
+#include "engine/state.h"
+
+namespace momentart {
+
+// "momentart" and the version: the Software text of every PNG we write.
+QString softwareText();
+
+// The texts of a picture's PNG: `after` is the state the run left (its name
+// and type).
+ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after);
+
+// Writes the picture as a file with its texts (PNG) or as a bitmap (.bmp,
+// which has no room for texts). Whole or not at all; replaces an existing
+// file only when `replace` is true.
+WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
+                         const GenerationState& after, bool replace = false);
+
+struct SavedPicture {
+    bool ok = false;
+    QString path;   // where it went
+    QString error;  // why not, when !ok
+};
+
+// Ctrl+S in the window: saves the current picture as a PNG with its recipe
+// into the momentart folder of the user's Pictures folder (created if
+// missing), under the picture's name, with -2, -3, ... added rather than
+// replacing a file. `recipe` is what makeimageRecorded returned for this
+// picture, `after` the state as the run left it.
+SavedPicture savePictureToPicturesFolder(const Canvas& canvas, const Recipe& recipe,
+                                         const GenerationState& after);
+
+struct RecipeFromFile {
+    std::optional<Recipe> recipe;
+    QString error;  // one line: the file, and what is wrong with it
+};
+
+// Reads the recipe of a PNG that momentart wrote.
+RecipeFromFile readRecipeFromPicture(const QString& path);
+
+}  // namespace momentart

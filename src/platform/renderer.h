@@ -1,0 +1,39 @@
+// Headless rendering: one picture from a fresh state, exactly as a program
+// that starts at the given moment makes its first picture; or a picture made
+// again from its recipe.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "engine/canvas.h"
+#include "engine/host.h"
+#include "engine/recipe.h"
+#include "engine/state.h"
+
+namespace momentart {
+
+struct RenderSettings {
+    std::uint32_t seed = 0;  // used wherever the window would read the timer
+    int type = 0;            // 9..66, or 0 to let the catalogue draw it
+    bool stamp = true;
+    // The moment that names the picture; by default the clock's when the
+    // run asks.
+    std::optional<CalendarTime> moment;
+};
+
+struct RenderedPicture {
+    GenerationState state;   // the state after the run
+    std::unique_ptr<Canvas> canvas = std::make_unique<Canvas>();
+    Recipe recipe;           // how to make it again
+};
+
+// Start-up with `settings.seed`, then one run. The observer, if any, is told as
+// the picture grows.
+RenderedPicture renderFresh(const RenderSettings& settings, RunObserver* observer = nullptr);
+
+// The recipe's picture, made again.
+RenderedPicture renderFromRecipe(const Recipe& recipe, RunObserver* observer = nullptr);
+
+}  // namespace momentart

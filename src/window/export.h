@@ -1,0 +1,65 @@
+// saveimage: copies the picture into the export canvas, pixel by pixel,
+// while a progress mark runs along above the picture, then writes the copy
+// as a 24-bit bitmap named after the picture at a drive's root.
+#pragma once
+
+#include <QString>
+
+#include "engine/canvas.h"
+#include "platform/image_files.h"
+#include "engine/state.h"
+
+class QPainter;
+
+namespace momentart {
+
+// The progress mark drawn on the window during a save: after column i a
+// black bar from x = 105 to i + 104 with a white tip at i + 105, between
+// y = 160 and 170; when the copy is over, the bar is black from 105 to 705.
+// It stays until the window is cleared.
+class ProgressMark {
+public:
+    static constexpr int kLeft = 105;
+    static constexpr int kTop = 160;
+    static constexpr int kBottom = 170;
+
+    // Column i of the copy is done: white at i + 105, then black at i + 104.
+    void columnDone(int i) { column_ = i; }
+    // The copy is over: one more black line at 705 covers the white tip.
+    void finish() { finished_ = true; }
+    // The window was cleared.
+    void clear() { *this = ProgressMark(); }
+
+    bool visible() const { return column_ > 0 || finished_; }
+    bool finished() const { return finished_; }
+    int column() const { return column_; }
+
+    void paint(QPainter& painter) const;
+
+private:
+    int column_ = 0;
+    bool finished_ = false;
+};
+
+// Where "save on D:" and "save on C:" write.
+struct DriveRoots {
+    QString d;
+    QString c;
+};
+
+// On Windows the drive roots D:\ and C:\; elsewhere D: stands for the
+// user's Pictures folder and C: for the home folder.
+DriveRoots defaultDriveRoots();
+
+// The file a save of the picture named `imeslike` writes under `root`.
+QString exportPath(const QString& root, const std::string& imeslike);
+
+// Copies every pixel of `picture` into `exportCanvas`, using `i` and `j` of
+// `s` as the column and row counters (left at 601 and 451), advancing
+// `mark` column by column, then writes `exportCanvas` as a bitmap to
+// exportPath(root, imeslike), replacing a file of that name. A failed write
+// leaves no file behind and says why.
+WriteResult saveimage(GenerationState& s, const Canvas& picture, Canvas& exportCanvas, ProgressMark& mark,
+                      const QString& root);
+
+}  // namespace momentart

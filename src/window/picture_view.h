@@ -1,0 +1,33 @@
+// Picture1 on screen: a sunken panel whose inside shows a canvas pixel for
+// pixel.
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+
+#include "engine/canvas.h"
+
+namespace momentart {
+
+class PictureView final : public QFrame {
+public:
+    explicit PictureView(QWidget* parent = nullptr);
+
+    // Takes the canvas as it is now and asks for a repaint.
+    void showCanvas(const Canvas& canvas);
+
+    // The pixels shown at present (600 x 450).
+    const QImage& shown() const { return image_; }
+
+    // How many times a canvas was taken since the view was made.
+    long framesTaken() const { return frames_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage image_;
+    long frames_ = 0;
+};
+
+}  // namespace momentart

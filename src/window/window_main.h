@@ -1,0 +1,21 @@
+// The window's entry point: `momentart` with no command.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "window/main_window.h"
+
+namespace momentart {
+
+// Opens the window (arguments: the window's options) and runs until "exit".
+int windowMain(int argc, char** argv);
+
+// The help text of the window's options.
+QString windowHelp();
+
+// Reads the window's options into `settings`. Returns a one-line error, or
+// an empty string; `help` is set when --help was asked for.
+QString readWindowSettings(const QStringList& arguments, WindowSettings& settings, bool& help);
+
+}  // namespace momentart
