@@ -15,19 +15,21 @@ const char* const kRecipeKey = "Recipe";
 
 QString softwareText() { return QStringLiteral("momentart " MOMENTART_VERSION); }
 
-ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after) {
+ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, const Interest& interest) {
     return {
         {"Software", softwareText()},
         {"Title", QString::fromStdString(after.imeslike)},
         {"Type", QString::number(std::llround(after.izbor))},
         {"Seed", QString::number(recipe.seed)},
+        {"Interest", QString::fromStdString(interestText(interest))},
         {kRecipeKey, QString::fromStdString(encodeRecipe(recipe))},
     };
 }
 
 WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
                          const GenerationState& after, bool replace) {
-    return writeImage(toQImage(canvas), path, replace, pictureTexts(recipe, after));
+    return writeImage(toQImage(canvas), path, replace,
+                      pictureTexts(recipe, after, measureInterest(canvas)));
 }
 
 SavedPicture savePictureToPicturesFolder(const Canvas& canvas, const Recipe& recipe,
