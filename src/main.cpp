@@ -5,6 +5,7 @@
 
 #include "cli/render_command.h"
 #include "cli/sheet_command.h"
+#include "cli/vary_command.h"
 #include "window/window_main.h"
 
 namespace {
@@ -25,7 +26,10 @@ struct Command {
 
 const Command kCommands[] = {
     {"render", "compute pictures without a window and write them to files", momentart::renderCommand},
-    {"sheet", "a contact sheet: one small picture of every image type for a seed", momentart::sheetCommand},
+    {"sheet", "a contact sheet: one small picture of every image type for a seed, or of "
+              "the pictures in a folder", momentart::sheetCommand},
+    {"vary", "siblings of a picture: one part (centres, colours, formula, zoom) drawn anew",
+     momentart::varyCommand},
 };
 
 QString mainHelp() {

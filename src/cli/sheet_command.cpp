@@ -3,13 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
-#include <QGuiApplication>
 #include <chrono>
 #include <mutex>
 #include <vector>
 
 #include "engine/generation/catalogue.h"
 #include "cli/command_options.h"
+#include "cli/contact_sheet.h"
 #include "cli/progress.h"
 #include "platform/image_convert.h"
 #include "platform/image_files.h"
@@ -41,13 +41,6 @@ const QList<OptionInfo> kSheetOptions = {
     {"help", nullptr, "show this help"},
 };
 
-QFont labelFont(int pixels, bool bold) {
-    QFont font = QGuiApplication::font();
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 }  // namespace
 
 QList<SheetCell> sheetCells() {
@@ -73,7 +66,7 @@ QSize sheetSize() {
 QRect sheetHeading() { return QRect(0, 0, sheetSize().width(), kHeadingHeight); }
 
 void drawSheetLabel(QPainter& painter, const QRect& label, int type) {
-    painter.setFont(labelFont(15, true));
+    painter.setFont(sheetFont(15, true));
     painter.setPen(QColor::fromRgb(kLabelColour));
     painter.drawText(label, Qt::AlignCenter, QString("type %1").arg(type));
 }
@@ -101,7 +94,7 @@ QImage makeSheet(std::uint32_t seed, int jobs, const std::atomic<bool>& stop,
     setScreenResolution(sheet);
     sheet.fill(kSheetBackground);
     QPainter painter(&sheet);
-    painter.setFont(labelFont(18, false));
+    painter.setFont(sheetFont(18, false));
     painter.setPen(QColor::fromRgb(kLabelColour));
     painter.drawText(sheetHeading().adjusted(kGap, 0, -kGap, 0), Qt::AlignLeft | Qt::AlignVCenter,
                      QString("momentart: the %1 image types for seed %2").arg(kTypes).arg(seed));
