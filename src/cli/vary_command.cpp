@@ -117,11 +117,6 @@ QString readRequest(const ParsedOptions& options, VaryRequest& request) {
     return {};
 }
 
-// What a variation's cell on the sheet says.
-QStringList variationLabel(const Variation& variation) {
-    return {QString("%1 %2").arg(QString::fromUtf8(variationName(variation.kind))).arg(variation.seed)};
-}
-
 }  // namespace
 
 RecipeFromFile readRecipeOfPicture(const QString& path) {
@@ -225,7 +220,8 @@ int varyCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
     QList<SheetEntry> entries;
     entries.append({shown[0], {"original", QString("type %1 seed %2").arg(type).arg(request.original.seed)}});
     for (int n = 1; n < pictures; ++n)
-        entries.append({shown[n], variationLabel({request.kind, request.firstSeed + static_cast<std::uint32_t>(n - 1)})});
+        entries.append({shown[n], {QString::fromStdString(
+                                        variationText({request.kind, request.firstSeed + static_cast<std::uint32_t>(n - 1)}))}});
     const QString kind = QString::fromUtf8(variationName(request.kind));
     SheetGrid grid;
     grid.columns = std::clamp(static_cast<int>(std::ceil(std::sqrt(pictures))), 3, 6);

@@ -16,7 +16,7 @@ const char* const kRecipeKey = "Recipe";
 QString softwareText() { return QStringLiteral("momentart " MOMENTART_VERSION); }
 
 ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, const Interest& interest) {
-    return {
+    ImageTexts texts = {
         {"Software", softwareText()},
         {"Title", QString::fromStdString(after.imeslike)},
         {"Type", QString::number(std::llround(after.izbor))},
@@ -24,6 +24,9 @@ ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, cons
         {"Interest", QString::fromStdString(interestText(interest))},
         {kRecipeKey, QString::fromStdString(encodeRecipe(recipe))},
     };
+    if (recipe.variation.kind != VariationKind::None)
+        texts.insert(texts.size() - 1, {"Variation", QString::fromStdString(variationText(recipe.variation))});
+    return texts;
 }
 
 WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,

@@ -34,6 +34,10 @@ std::optional<VariationKind> variationKindNamed(std::string_view name) {
     return std::nullopt;
 }
 
+std::string variationText(const Variation& variation) {
+    return std::string(variationName(variation.kind)) + " " + std::to_string(variation.seed);
+}
+
 bool variationFree(const GenerationState& planned, VariationKind kind) {
     switch (kind) {
     case VariationKind::Formula:

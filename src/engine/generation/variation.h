@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "engine/generation/random.h"
@@ -36,6 +37,8 @@ struct VariationKindName {
 std::span<const VariationKindName> variationKinds();
 std::string_view variationName(VariationKind kind);
 std::optional<VariationKind> variationKindNamed(std::string_view name);
+// "centres 7": the kind and the seed, as labels and PNG texts show them.
+std::string variationText(const Variation& variation);
 
 // Whether the picture's type leaves `kind` free, read from the switches the
 // run derived (`forma`, `kriz`, `zum`): a state after planRun or after the run.
