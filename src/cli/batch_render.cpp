@@ -6,7 +6,6 @@
 #include <mutex>
 #include <vector>
 
-#include "engine/interest.h"
 #include "platform/image_files.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
@@ -125,7 +124,7 @@ BatchOutcome runBatch(const BatchPlan& plan, const std::atomic<bool>& stop,
             settings.stamp = plan.stamp;
             settings.moment = plan.moment;
             picture = std::make_unique<RenderedPicture>(renderFresh(settings));
-            dull = plan.skipDull && isDull(measureInterest(*picture->canvas));
+            dull = plan.skipDull && plan.dull(measureInterest(*picture->canvas));
         }
         std::vector<std::uint32_t> dullSeeds;
         const auto accepted = order.finish(n, std::move(picture), dull, dullSeeds);

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "engine/host.h"
+#include "engine/interest.h"
 
 namespace momentart {
 
@@ -25,6 +26,8 @@ struct BatchPlan {
     // until `count` pictures are, or kMissesPerPicture * count seeds in a
     // row gave none.
     bool skipDull = false;
+    // What counts as dull: isDull, unless a test asks for something else.
+    std::function<bool(const Interest&)> dull = isDull;
 };
 
 // How many seeds in a row, for each picture asked for, may be dull before a
