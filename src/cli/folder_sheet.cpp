@@ -21,8 +21,6 @@ namespace momentart {
 
 namespace {
 
-constexpr SheetGrid kFolderGrid{8, QSize(200, 150)};
-
 // A picture read for a sheet; a null image if it could not be read.
 struct ReadPicture {
     QImage image;
@@ -158,7 +156,7 @@ int folderSheetCommand(const ParsedOptions& options, QTextStream& out, QTextStre
         if (sheets > 1) heading += QString(" (sheet %1 of %2)").arg(sheet + 1).arg(sheets);
         const ImageTexts texts = {{"Software", softwareText()}, {"Title", heading}};
         const WriteResult written =
-            writeImage(layOutContactSheet(kFolderGrid, heading, part), targets[sheet], force, texts);
+            writeImage(layOutContactSheet(kFolderSheetGrid, heading, part), targets[sheet], force, texts);
         if (!written.ok) return fail(1, "cannot write " + written.error);
         if (!quiet) out << "sheet: " << QDir::toNativeSeparators(targets[sheet]) << "\n";
     }

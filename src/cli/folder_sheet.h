@@ -8,12 +8,15 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "cli/contact_sheet.h"
 #include "platform/options.h"
 
 namespace momentart {
 
 // The most pictures on one sheet; more go on further sheets.
 inline constexpr int kMostPerSheet = 200;
+// Eight pictures to a row, each a third of its size.
+inline constexpr SheetGrid kFolderSheetGrid{8, QSize(200, 150)};
 
 // The pictures the operands name: each folder's PNG files (not its
 // subfolders) and each file given, newest first (by the time the file was
