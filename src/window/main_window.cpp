@@ -15,6 +15,7 @@
 #include "engine/generation/run.h"
 #include "window/pacing_observer.h"
 #include "window/picture_view.h"
+#include "window/variation_grid.h"
 #include "platform/qt_text_printer.h"
 #include "platform/recipe_png.h"
 #include "engine/startup.h"
@@ -77,6 +78,11 @@ void fitCaption(QPushButton* button) {
     button->setFont(font);
 }
 
+// The object name of a command that has a key and no button.
+QString keyOnlyName(WindowAction action) {
+    return action == WindowAction::Variations ? "VariationsKey" : "SavePngKey";
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Clock& clock, const WindowSettings& settings, QWidget* parent)
@@ -119,7 +125,7 @@ MainWindow::MainWindow(Clock& clock, const WindowSettings& settings, QWidget* pa
         if (!command.shortcut.isEmpty()) {
             auto* shortcut = new QShortcut(command.shortcut, this);
             shortcut->setObjectName(command.control != nullptr ? QString(command.control) + "Key"
-                                                                : "SavePngKey");
+                                                                : keyOnlyName(action));
             shortcut->setContext(Qt::WindowShortcut);
             connect(shortcut, &QShortcut::activated, this, [this, action] { perform(action); });
         }
@@ -128,6 +134,9 @@ MainWindow::MainWindow(Clock& clock, const WindowSettings& settings, QWidget* pa
     view_ = new PictureView(client_);
     view_->setObjectName("Picture1");
     view_->move(pictureBox.topLeft());
+    grid_ = new VariationGrid(client_);
+    grid_->move(pictureBox.topLeft() + view_->contentsRect().topLeft());
+    grid_->chosen = [this](const RenderedPicture& picture) { adoptPicture(picture); };
 }
 
 MainWindow::~MainWindow() = default;
@@ -165,6 +174,8 @@ SaveReporter& MainWindow::reporter() { return reporter_ != nullptr ? *reporter_ 
 
 void MainWindow::carryOut(WindowAction action) {
     busy_ = true;
+    // Any other command is about the picture on screen, not the grid.
+    if (action != WindowAction::Variations) grid_->dismiss();
     switch (action) {
         case WindowAction::None: break;
         case WindowAction::NewImage: makeImage(0); break;
@@ -173,6 +184,7 @@ void MainWindow::carryOut(WindowAction action) {
         case WindowAction::SaveOnC: save(settings_.drives.c); break;
         case WindowAction::Exit: exitProgram(); break;
         case WindowAction::SavePng: savePng(); break;
+        case WindowAction::Variations: toggleVariations(); break;
     }
     busy_ = false;
 }
@@ -188,6 +200,21 @@ void MainWindow::makeImage(double izbors) {
     view_->showCanvas(*picture_);
     frames_ = observer.frames();
     ++runs_;
+    emit runFinished();
+}
+
+void MainWindow::toggleVariations() {
+    if (grid_->isVisible() || !record_.made)
+        grid_->dismiss();
+    else
+        grid_->open(view_->shown(), record_.recipe);
+}
+
+void MainWindow::adoptPicture(const RenderedPicture& picture) {
+    state_ = picture.state;
+    *picture_ = *picture.canvas;
+    record_.recipe = picture.recipe;
+    view_->showCanvas(*picture_);
     emit runFinished();
 }
 

@@ -21,6 +21,8 @@ class QPushButton;
 namespace momentart {
 
 class PictureView;
+class VariationGrid;
+struct RenderedPicture;
 
 struct WindowSettings {
     double pace = 2.0;  // seconds a picture takes to appear; 0: as fast as computed
@@ -69,6 +71,8 @@ public:
     const RunRecord& lastRun() const { return record_; }
     const WindowSettings& settings() const { return settings_; }
     PictureView& pictureView() const { return *view_; }
+    // The grid of variations over the picture (key V); hidden when closed.
+    VariationGrid& variationGrid() const { return *grid_; }
     // The widget whose coordinates are the window's drawing coordinates.
     QWidget& client() const { return *client_; }
 
@@ -96,6 +100,10 @@ private:
     void save(const QString& root);
     void savePng();
     void exitProgram();
+    void toggleVariations();
+    // A variation chosen in the grid becomes the picture on screen, with its
+    // state and recipe, as if a run had made it.
+    void adoptPicture(const RenderedPicture& picture);
     void clearWindow();
 
     Clock& clock_;
@@ -111,6 +119,7 @@ private:
 
     QWidget* client_ = nullptr;
     PictureView* view_ = nullptr;
+    VariationGrid* grid_ = nullptr;
 
     bool started_ = false;
     bool busy_ = false;

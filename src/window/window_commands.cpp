@@ -27,6 +27,8 @@ const QList<WindowCommand>& windowCommands() {
         {"Command7", "save on D:", {3240, 1440, 1095, 255}, QKeySequence(Qt::Key_D), WindowAction::SaveOnD},
         {"Command8", "save on C:", {4440, 1440, 1095, 255}, QKeySequence(Qt::Key_C), WindowAction::SaveOnC},
         {nullptr, "save as PNG with its recipe", {}, QKeySequence(Qt::CTRL | Qt::Key_S), WindowAction::SavePng},
+        {nullptr, "variations: the picture among eight of its centres variations", {}, QKeySequence(Qt::Key_V),
+         WindowAction::Variations},
     };
     return table;
 }

@@ -19,6 +19,7 @@ enum class WindowAction {
     SaveOnC,     // saveimage with drive C:
     Exit,        // clear the window, then end the program
     SavePng,     // save as a PNG carrying its recipe, in the Pictures folder
+    Variations,  // show or hide the grid of the picture's centres variations
 };
 
 // Form1 is laid out in twips, 15 to a pixel.
