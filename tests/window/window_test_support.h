@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QKeyEvent>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -84,6 +85,18 @@ inline long differingPixels(const Canvas& a, const Canvas& b) {
         for (int column = 0; column < Canvas::kWidth; ++column)
             if (a.at(column, row) != b.at(column, row)) ++count;
     return count;
+}
+
+// A key pressed and released in the active window, through Qt's shortcut
+// handling as a real key would go.
+inline void pressKey(MainWindow& window, int key, const QString& text) {
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &window;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &release);
 }
 
 // A window that tests drive: a fast pace, folders of its own for D: and C:.
