@@ -5,6 +5,7 @@
 #include "engine/generation/geometry.h"
 #include "engine/generation/run.h"
 #include "engine/generation/visiting_orders.h"
+#include "engine/interest.h"
 #include "engine/startup.h"
 
 namespace momentart {
@@ -60,6 +61,19 @@ BENCHMARK(WholePicture)
     ->Args({30})->Args({38})->Args({62})                            // mode 12
     ->Args({43})->Args({53})->Args({61})                            // mode 13
     ->Args({50})->Args({59});                                       // mode 17
+
+// The dullness measure of one finished picture, which every PNG written
+// and every picture of a batch that skips dull ones pays for.
+void MeasureInterest(benchmark::State& state) {
+    BenchClock clock;
+    Canvas canvas;
+    RunHost host{clock};
+    GenerationState s;
+    startup(s, 1);
+    makeimage(s, canvas, host, {9});
+    for (auto _ : state) benchmark::DoNotOptimize(measureInterest(canvas));
+}
+BENCHMARK(MeasureInterest)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace momentart

@@ -3,6 +3,7 @@
 #include <QSet>
 #include <climits>
 #include <map>
+#include <optional>
 #include <mutex>
 #include <vector>
 
@@ -37,6 +38,14 @@ private:
     QSet<QString> taken_;
 };
 
+// One seed's picture on its way: rendered (unless the batch was stopping),
+// measured when dull ones are skipped.
+struct Candidate {
+    std::unique_ptr<RenderedPicture> picture;
+    std::optional<Interest> interest;
+    bool dull = false;
+};
+
 // Seeds finish in any order; this decides them in seed order: which are
 // written, which are skipped as dull, and when the batch has enough or gives
 // up. Pictures that finish before the seeds below them are decided wait here.
@@ -44,47 +53,45 @@ class SeedOrder {
 public:
     explicit SeedOrder(const BatchPlan& plan) : plan_(plan) {}
 
-    // Takes the finished picture of seed number `n` (nullptr: it was not
-    // rendered because the batch is stopping); returns the pictures now
-    // decided to be written, and counts the dull ones.
-    std::vector<std::unique_ptr<RenderedPicture>> finish(int n, std::unique_ptr<RenderedPicture> picture,
-                                                         bool dull, std::vector<std::uint32_t>& dullSeeds) {
+    // Takes the candidate of seed number `n`; returns the candidates now
+    // decided to be written, and adds the seeds skipped as dull to `dullSeeds`.
+    std::vector<Candidate> finish(int n, Candidate candidate, std::vector<std::uint32_t>& dullSeeds) {
         std::lock_guard guard(lock_);
-        waiting_[n] = {std::move(picture), dull};
-        std::vector<std::unique_ptr<RenderedPicture>> accepted;
+        waiting_[n] = std::move(candidate);
+        std::vector<Candidate> accepted;
         for (auto next = waiting_.find(next_); next != waiting_.end(); next = waiting_.find(next_)) {
-            Finished finished = std::move(next->second);
+            Candidate decided = std::move(next->second);
             waiting_.erase(next);
             ++next_;
-            if (finished.picture == nullptr || enough()) continue;
-            if (finished.dull) {
-                dullSeeds.push_back(finished.picture->recipe.seed);
+            if (decided.picture == nullptr || enough()) continue;
+            if (decided.dull) {
+                dullSeeds.push_back(decided.picture->recipe.seed);
                 if (++misses_ >= kMissesPerPicture * plan_.count) gaveUp_ = true;
             } else {
                 misses_ = 0;
                 ++accepted_;
-                accepted.push_back(std::move(finished.picture));
+                accepted.push_back(std::move(decided));
             }
         }
         return accepted;
     }
 
     // Enough pictures are decided on, or the batch gave up: start no more.
-    bool enough() const { return accepted_ >= plan_.count || gaveUp_; }
     bool finished() const {
         std::lock_guard guard(lock_);
         return enough();
     }
-    bool gaveUp() const { return gaveUp_; }
+    bool gaveUp() const {
+        std::lock_guard guard(lock_);
+        return gaveUp_;
+    }
 
 private:
-    struct Finished {
-        std::unique_ptr<RenderedPicture> picture;
-        bool dull = false;
-    };
+    bool enough() const { return accepted_ >= plan_.count || gaveUp_; }
+
     const BatchPlan& plan_;
     mutable std::mutex lock_;
-    std::map<int, Finished> waiting_;
+    std::map<int, Candidate> waiting_;
     int next_ = 0;
     int accepted_ = 0;
     long long misses_ = 0;
@@ -115,19 +122,21 @@ BatchOutcome runBatch(const BatchPlan& plan, const std::atomic<bool>& stop,
     const int seeds = seedsToTry(plan);
 
     forEachOnThreads(seeds, plan.jobs, halt, [&](int n) {
-        std::unique_ptr<RenderedPicture> picture;
-        bool dull = false;
+        Candidate candidate;
         if (!stop.load() && !order.finished()) {
             RenderSettings settings;
             settings.seed = plan.firstSeed + static_cast<std::uint32_t>(n);
             settings.type = plan.type;
             settings.stamp = plan.stamp;
             settings.moment = plan.moment;
-            picture = std::make_unique<RenderedPicture>(renderFresh(settings));
-            dull = plan.skipDull && plan.dull(measureInterest(*picture->canvas));
+            candidate.picture = std::make_unique<RenderedPicture>(renderFresh(settings));
+            if (plan.skipDull) {
+                candidate.interest = measureInterest(*candidate.picture->canvas);
+                candidate.dull = plan.dull(*candidate.interest);
+            }
         }
         std::vector<std::uint32_t> dullSeeds;
-        const auto accepted = order.finish(n, std::move(picture), dull, dullSeeds);
+        const auto accepted = order.finish(n, std::move(candidate), dullSeeds);
         if (stop.load() || order.finished()) halt.store(true);
 
         for (const std::uint32_t seed : dullSeeds) {
@@ -135,14 +144,15 @@ BatchOutcome runBatch(const BatchPlan& plan, const std::atomic<bool>& stop,
             ++outcome.skipped;
             if (skipped) skipped(seed);
         }
-        for (const auto& accept : accepted) {
+        for (const Candidate& accept : accepted) {
+            const RenderedPicture& picture = *accept.picture;
             BatchPicture written;
-            written.name = QString::fromStdString(accept->state.imeslike);
-            written.type = static_cast<int>(accept->state.izbor);
-            written.seed = accept->recipe.seed;
+            written.name = QString::fromStdString(picture.state.imeslike);
+            written.type = static_cast<int>(picture.state.izbor);
+            written.seed = picture.recipe.seed;
             written.path = names.take(batchFileBase(written.name, written.type, written.seed));
-            const WriteResult result =
-                writePicture(written.path, *accept->canvas, accept->recipe, accept->state, false);
+            const WriteResult result = writePicture(written.path, *picture.canvas, picture.recipe, picture.state,
+                                                    false, accept.interest);
 
             std::lock_guard guard(reportLock);
             if (!result.ok) {

@@ -122,7 +122,7 @@ int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QT
     }
     const Interest interest = measureInterest(*picture.canvas);
     const WriteResult written =
-        writePicture(path, *picture.canvas, picture.recipe, picture.state, request.force);
+        writePicture(path, *picture.canvas, picture.recipe, picture.state, request.force, interest);
     if (!written.ok) {
         err << "momentart render: cannot write " << written.error << "\n";
         return 1;

@@ -1,6 +1,7 @@
 #include "engine/interest.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -15,10 +16,23 @@ constexpr int kMeasuredRows = kStampTop;
 
 double luma(ColourNumber c) { return 0.299 * redOf(c) + 0.587 * greenOf(c) + 0.114 * blueOf(c); }
 
+// The colours in increasing order: a radix sort by the three bytes of a
+// colour number, a few times faster than a comparison sort here.
+std::vector<ColourNumber> sortedColours(const ColourNumber* pixels, std::size_t count) {
+    std::vector<ColourNumber> sorted(pixels, pixels + count), spare(count);
+    for (int shift = 0; shift < 24; shift += 8) {
+        std::array<std::size_t, 257> start{};
+        for (std::size_t n = 0; n < count; ++n) ++start[((sorted[n] >> shift) & 0xFF) + 1];
+        for (int b = 0; b < 256; ++b) start[b + 1] += start[b];
+        for (std::size_t n = 0; n < count; ++n) spare[start[(sorted[n] >> shift) & 0xFF]++] = sorted[n];
+        sorted.swap(spare);
+    }
+    return sorted;
+}
+
 // The share of the most common colour: sorted, equal colours are neighbours.
 double commonShare(const ColourNumber* pixels, std::size_t count) {
-    std::vector<ColourNumber> sorted(pixels, pixels + count);
-    std::sort(sorted.begin(), sorted.end());
+    const std::vector<ColourNumber> sorted = sortedColours(pixels, count);
     std::size_t longest = 0;
     for (std::size_t start = 0; start < count;) {
         std::size_t end = start + 1;

@@ -30,9 +30,10 @@ ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, cons
 }
 
 WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
-                         const GenerationState& after, bool replace) {
+                         const GenerationState& after, bool replace,
+                         const std::optional<Interest>& measured) {
     return writeImage(toQImage(canvas), path, replace,
-                      pictureTexts(recipe, after, measureInterest(canvas)));
+                      pictureTexts(recipe, after, measured ? *measured : measureInterest(canvas)));
 }
 
 SavedPicture savePictureToPicturesFolder(const Canvas& canvas, const Recipe& recipe,

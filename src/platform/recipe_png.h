@@ -23,9 +23,11 @@ ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, cons
 
 // Writes the picture as a file with its texts (PNG) or as a bitmap (.bmp,
 // which has no room for texts). Whole or not at all; replaces an existing
-// file only when `replace` is true.
+// file only when `replace` is true. `measured` saves measuring the canvas
+// again when its Interest is known already.
 WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
-                         const GenerationState& after, bool replace = false);
+                         const GenerationState& after, bool replace = false,
+                         const std::optional<Interest>& measured = std::nullopt);
 
 struct SavedPicture {
     bool ok = false;
