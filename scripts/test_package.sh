@@ -40,10 +40,14 @@ fi
 [[ $(command -v momentart) == /usr/bin/momentart ]] || fail "momentart is not /usr/bin/momentart"
 [[ $(momentart --version) == "momentart $version" ]] || fail "momentart --version says '$(momentart --version)'"
 
-# The installed program draws the same picture as the build the tests ran.
 HOME=$scratch momentart render --no-stamp --type 17 --seed 2 --out "$scratch/installed.png" --quiet
-HOME=$scratch build/momentart render --no-stamp --type 17 --seed 2 --out "$scratch/built.png" --quiet
-cmp -s "$scratch/installed.png" "$scratch/built.png" ||
+file "$scratch/installed.png" | grep -q "PNG image data, 600 x 450," ||
+    fail "the installed program wrote no 600 x 450 PNG: $(file "$scratch/installed.png")"
+# It draws the same pixels as the build the tests ran (bitmaps: a PNG also
+# carries the picture's name, which is the time it was made).
+HOME=$scratch momentart render --no-stamp --type 17 --seed 2 --out "$scratch/installed.bmp" --quiet
+HOME=$scratch build/momentart render --no-stamp --type 17 --seed 2 --out "$scratch/built.bmp" --quiet
+cmp -s "$scratch/installed.bmp" "$scratch/built.bmp" ||
     fail "the installed program's picture differs from the build's"
 # With the stamp, which needs the typeface the package depends on.
 HOME=$scratch momentart render --type 17 --seed 2 --out "$scratch/stamped.png" --quiet
