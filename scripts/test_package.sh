@@ -57,11 +57,15 @@ page=$(man -w momentart) || fail "man -w momentart finds no page"
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
 [[ -z $warnings ]] || fail "the manual page does not format cleanly: $warnings"
 
-desktop-file-validate /usr/share/applications/org.example.momentart.desktop
-appstreamcli validate --no-net /usr/share/metainfo/org.example.momentart.metainfo.xml >/dev/null ||
-    appstreamcli validate --no-net /usr/share/metainfo/org.example.momentart.metainfo.xml
+# The desktop entry, metainfo and icons carry the application's id.
+desktop=$(dpkg -L momentart | grep '^/usr/share/applications/.*\.desktop$') ||
+    fail "the package has no desktop entry"
+id=$(basename "$desktop" .desktop)
+desktop-file-validate "$desktop"
+metainfo=/usr/share/metainfo/$id.metainfo.xml
+appstreamcli validate --no-net "$metainfo" >/dev/null || appstreamcli validate --no-net "$metainfo"
 for size in 48 128 256; do
-    icon=/usr/share/icons/hicolor/${size}x${size}/apps/org.example.momentart.png
+    icon=/usr/share/icons/hicolor/${size}x${size}/apps/$id.png
     file "$icon" | grep -q "PNG image data, $size x $size," || fail "no $size-pixel icon: $(file "$icon")"
 done
 
