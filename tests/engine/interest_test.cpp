@@ -3,6 +3,8 @@
 #include "engine/interest.h"
 
 #include <cmath>
+#include <functional>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -16,11 +18,16 @@ constexpr int kRows = kStampTop;  // the rows measured
 constexpr double kPixels = static_cast<double>(Canvas::kWidth) * kRows;
 constexpr double kPairs = static_cast<double>(Canvas::kWidth - 1) * kRows + Canvas::kWidth * (kRows - 1.0);
 
-std::unique_ptr<Canvas> filled(ColourNumber colour) {
+// A canvas whose every pixel is `colourAt(column, row)`, row by row.
+std::unique_ptr<Canvas> painted(const std::function<ColourNumber(int column, int row)>& colourAt) {
     auto canvas = std::make_unique<Canvas>();
     for (int row = 0; row < Canvas::kHeight; ++row)
-        for (int column = 0; column < Canvas::kWidth; ++column) canvas->set(column, row, colour);
+        for (int column = 0; column < Canvas::kWidth; ++column) canvas->set(column, row, colourAt(column, row));
     return canvas;
+}
+
+std::unique_ptr<Canvas> filled(ColourNumber colour) {
+    return painted([colour](int, int) { return colour; });
 }
 
 TEST(Interest, OneColourIsAllCommonWithoutSpreadOrDetailAndDull) {
@@ -37,11 +44,8 @@ TEST(Interest, AGreyRampHasTheFiguresOfAUniformRamp) {
     // Columns 3g, 3g + 1, 3g + 2 are grey g, g = 0..199: every grey covers
     // 3 of 600 columns, the greys are uniform on 0..199, and only the 199
     // steps between neighbours side by side differ, by 1.
-    Canvas canvas;
-    for (int row = 0; row < Canvas::kHeight; ++row)
-        for (int column = 0; column < Canvas::kWidth; ++column)
-            canvas.set(column, row, colourOf(column / 3, column / 3, column / 3));
-    const Interest interest = measureInterest(canvas);
+    const Interest interest =
+        measureInterest(*painted([](int column, int) { return colourOf(column / 3, column / 3, column / 3); }));
     EXPECT_NEAR(interest.common, 3.0 / 600.0, 1e-12);
     EXPECT_NEAR(interest.spread, std::sqrt((200.0 * 200.0 - 1.0) / 12.0), 1e-6);
     EXPECT_NEAR(interest.detail, 199.0 * kRows / kPairs, 1e-6);
@@ -49,11 +53,9 @@ TEST(Interest, AGreyRampHasTheFiguresOfAUniformRamp) {
 }
 
 TEST(Interest, ACheckerboardOfBlackAndWhiteIsHalfCommonAndAllDetail) {
-    Canvas canvas;
-    for (int row = 0; row < Canvas::kHeight; ++row)
-        for (int column = 0; column < Canvas::kWidth; ++column)
-            canvas.set(column, row, (row + column) % 2 == 0 ? colourOf(255, 255, 255) : colourOf(0, 0, 0));
-    const Interest interest = measureInterest(canvas);
+    const Interest interest = measureInterest(*painted([](int column, int row) {
+        return (row + column) % 2 == 0 ? colourOf(255, 255, 255) : colourOf(0, 0, 0);
+    }));
     EXPECT_EQ(interest.common, 0.5);
     EXPECT_NEAR(interest.spread, 127.5, 1e-6);
     EXPECT_NEAR(interest.detail, 255.0, 1e-6);
@@ -61,13 +63,9 @@ TEST(Interest, ACheckerboardOfBlackAndWhiteIsHalfCommonAndAllDetail) {
 }
 
 TEST(Interest, NoiseHasNoCommonColourAndMuchSpreadAndDetail) {
-    Canvas canvas;
     Pcg32 rnd;
     rnd.seed(2026);
-    for (int row = 0; row < Canvas::kHeight; ++row)
-        for (int column = 0; column < Canvas::kWidth; ++column)
-            canvas.set(column, row, rnd.next() & 0xFFFFFF);
-    const Interest interest = measureInterest(canvas);
+    const Interest interest = measureInterest(*painted([&rnd](int, int) { return rnd.next() & 0xFFFFFF; }));
     EXPECT_LT(interest.common, 10.0 / kPixels);
     // Luma of independent uniform channels: sd = 73.9 * sqrt(0.299² + 0.587² + 0.114²).
     // Two independent pixels differ by at most sqrt(2) sd on average (Jensen),
