@@ -59,18 +59,25 @@ Frame placeCentres(const GenerationState& s, Pcg32& rnd) {
     return frame;
 }
 
-void pixelGeometry(GenerationState& s, const Frame& frame) {
+void PixelGeometry::at(GenerationState& s) {
+    visited_ = true;
     for (int n = 0; n < kCentres; ++n) {
         const CentreFields& c = kCentreFields[n];
-        const double dx = std::fabs(frame.cx[n] - s.x);
-        const double dy = std::fabs(frame.cy[n] - s.y);
+        const double dx = std::fabs(frame_.cx[n] - s.x);
+        const double dy = std::fabs(frame_.cy[n] - s.y);
         const double r = std::sqrt(dx * dx + dy * dy);
         s.*c.dx = dx;
         s.*c.dy = dy;
         s.*c.r = r;
         // A pixel in a centre's column divides by zero: its angle keeps the
         // previous pixel's value.
-        stored(s.*c.fi, atan(Num(dy) / dx));
+        const Num quotient = Num(dy) / dx;
+        if (reads_ & angleOf(3 + n)) {
+            stored(s.*c.fi, atan(quotient));
+        } else if (finite(quotient.v)) {
+            quotient_[n] = quotient.v;
+            quotientSeen_[n] = true;
+        }
         if (n == 0) {
             s.rmin = r;
             s.rmax = r;
@@ -80,9 +87,25 @@ void pixelGeometry(GenerationState& s, const Frame& frame) {
         }
     }
     for (int p = 0; p < kPairs; ++p) {
+        if (!(reads_ & (GeometryReads{1} << (kCentres + p)))) continue;
         const Pair& pair = kPairFields[p];
-        s.*pair.ob = s.*kCentreFields[pair.k].r + s.*kCentreFields[pair.l].r + frame.d[p];
+        s.*pair.ob = s.*kCentreFields[pair.k].r + s.*kCentreFields[pair.l].r + frame_.d[p];
     }
+}
+
+void PixelGeometry::settle(GenerationState& s) const {
+    if (!visited_) return;
+    for (int n = 0; n < kCentres; ++n)
+        if (quotientSeen_[n]) stored(s.*kCentreFields[n].fi, atan(Num(quotient_[n])));
+    for (int p = 0; p < kPairs; ++p) {
+        if (reads_ & (GeometryReads{1} << (kCentres + p))) continue;
+        const Pair& pair = kPairFields[p];
+        s.*pair.ob = s.*kCentreFields[pair.k].r + s.*kCentreFields[pair.l].r + frame_.d[p];
+    }
+}
+
+void pixelGeometry(GenerationState& s, const Frame& frame) {
+    PixelGeometry(frame, kAllGeometry).at(s);
 }
 
 }  // namespace momentart
