@@ -4,8 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make pkg-config qt6-base-dev libspng-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core)
+packages=(cmake g++ make qt6-base-dev libpng-dev libgtest-dev libgmock-dev libbenchmark-dev
+          fonts-dejavu-core)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

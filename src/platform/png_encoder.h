@@ -1,4 +1,4 @@
-// PNG files made with libspng: 8-bit RGB, filtered and compressed for speed,
+// PNG files made with libpng: 8-bit RGB, filtered and compressed for speed,
 // with texts.
 #pragma once
 
