@@ -34,9 +34,7 @@ WriteResult writeImage(const QImage& image, const QString& path, bool replace,
         return WriteResult{false, path + ": " + reason};
     };
     if (format == ImageFormat::Png) {
-        const EncodedPng png = encodePng(image, texts);
-        if (!png.error.isEmpty()) return fail(png.error);
-        if (file.write(png.bytes) != png.bytes.size()) return fail(file.errorString());
+        if (const QString error = writePng(file, image, texts); !error.isEmpty()) return fail(error);
     } else {
         QImageWriter writer(&file, "bmp");
         if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))

@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include <bit>
 #include <cstdio>
 #include <vector>
 
@@ -20,42 +21,62 @@ constexpr qsizetype kLongestPlainText = 40;
 constexpr png_uint_32 kDotsPerMetre = 3780;  // 96 dots per inch, as Qt writes
 constexpr std::size_t kErrorSize = 200;
 
-void append(png_structp png, png_bytep data, png_size_t size) {
-    auto* bytes = static_cast<QByteArray*>(png_get_io_ptr(png));
-    bytes->append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-}
-
-void flushNothing(png_structp) {}
+// Where libpng's callbacks report to.
+struct Output {
+    QIODevice* file;
+    char error[kErrorSize];
+};
 
 // libpng's way out of a failure: the message, then a jump back to writeAll.
 [[noreturn]] void fail(png_structp png, png_const_charp message) {
-    std::snprintf(static_cast<char*>(png_get_error_ptr(png)), kErrorSize, "%s", message);
+    std::snprintf(static_cast<Output*>(png_get_error_ptr(png))->error, kErrorSize, "%s", message);
     png_longjmp(png, 1);
 }
 
 void ignoreWarning(png_structp, png_const_charp) {}
 
-// The whole file through libpng. libpng leaves a failure by longjmp, so
-// nothing here may need destroying.
-bool writeAll(png_structp png, png_infop info, const QImage& rgb, png_text* texts, int textCount) {
+void append(png_structp png, png_bytep data, png_size_t size) {
+    auto* out = static_cast<Output*>(png_get_io_ptr(png));
+    const auto wanted = static_cast<qint64>(size);
+    if (out->file->write(reinterpret_cast<const char*>(data), wanted) == wanted) return;
+    {
+        const QByteArray reason = out->file->errorString().toLocal8Bit();
+        std::snprintf(out->error, kErrorSize, "%s", reason.constData());
+    }
+    png_longjmp(png, 1);
+}
+
+void flushNothing(png_structp) {}
+
+// The whole file through libpng, from 32-bit pixels 0xffRRGGBB. libpng
+// leaves a failure by longjmp, so nothing here may need destroying.
+bool writeAll(png_structp png, png_infop info, const QImage& rgb32, png_text* texts, int textCount) {
     if (setjmp(png_jmpbuf(png))) return false;
-    png_set_IHDR(png, info, static_cast<png_uint_32>(rgb.width()),
-                 static_cast<png_uint_32>(rgb.height()), 8, PNG_COLOR_TYPE_RGB,
+    png_set_IHDR(png, info, static_cast<png_uint_32>(rgb32.width()),
+                 static_cast<png_uint_32>(rgb32.height()), 8, PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_pHYs(png, info, kDotsPerMetre, kDotsPerMetre, PNG_RESOLUTION_METER);
     if (textCount > 0) png_set_text(png, info, texts, textCount);
     png_set_compression_level(png, kCompressionLevel);
     png_set_filter(png, PNG_FILTER_TYPE_BASE, kFilters);
     png_write_info(png, info);
-    for (int row = 0; row < rgb.height(); ++row) png_write_row(png, rgb.constScanLine(row));
+    // The pixels in memory: B, G, R, unused on a little-endian machine;
+    // unused, R, G, B on a big-endian one.
+    if constexpr (std::endian::native == std::endian::little) {
+        png_set_bgr(png);
+        png_set_filler(png, 0, PNG_FILLER_AFTER);
+    } else {
+        png_set_filler(png, 0, PNG_FILLER_BEFORE);
+    }
+    for (int row = 0; row < rgb32.height(); ++row) png_write_row(png, rgb32.constScanLine(row));
     png_write_end(png, info);
     return true;
 }
 
 }  // namespace
 
-EncodedPng encodePng(const QImage& image, const ImageTexts& texts) {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+QString writePng(QIODevice& file, const QImage& image, const ImageTexts& texts) {
+    const QImage rgb32 = image.convertToFormat(QImage::Format_RGB32);
 
     // Keys and values stay alive in `bytes` until the file is written.
     std::vector<QByteArray> bytes;
@@ -79,20 +100,17 @@ EncodedPng encodePng(const QImage& image, const ImageTexts& texts) {
         }
     }
 
-    char error[kErrorSize] = "";
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, error, fail, ignoreWarning);
+    Output out{&file, ""};
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &out, fail, ignoreWarning);
     png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
     if (info == nullptr) {
         png_destroy_write_struct(&png, nullptr);
-        return {{}, "PNG encoder: out of memory"};
+        return "PNG encoder: out of memory";
     }
-    QByteArray file;
-    file.reserve(rgb.width() * rgb.height() * 3 / 2);
-    png_set_write_fn(png, &file, append, flushNothing);
-    const bool written = writeAll(png, info, rgb, chunks.data(), static_cast<int>(chunks.size()));
+    png_set_write_fn(png, &out, append, flushNothing);
+    const bool written = writeAll(png, info, rgb32, chunks.data(), static_cast<int>(chunks.size()));
     png_destroy_write_struct(&png, &info);
-    if (!written) return {{}, QString("PNG encoder: ") + error};
-    return {file, {}};
+    return written ? QString() : QString::fromLocal8Bit(out.error);
 }
 
 }  // namespace momentart

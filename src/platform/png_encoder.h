@@ -2,7 +2,7 @@
 // with texts.
 #pragma once
 
-#include <QByteArray>
+#include <QIODevice>
 #include <QImage>
 #include <QString>
 
@@ -10,14 +10,10 @@
 
 namespace momentart {
 
-struct EncodedPng {
-    QByteArray bytes;  // the whole file, empty when encoding failed
-    QString error;     // why, when it failed
-};
-
-// `image` as a PNG file carrying `texts` (key, value), in order, line ends
-// kept. Texts longer than 40 characters are stored compressed; texts outside
-// Latin-1 as UTF-8.
-EncodedPng encodePng(const QImage& image, const ImageTexts& texts);
+// Writes `image` (its alpha, if any, left out) to `file` as a PNG carrying
+// `texts` (key, value), in order, line ends kept. Texts longer than 40
+// characters are stored compressed; texts outside Latin-1 as UTF-8. Returns
+// why it failed, or nothing.
+QString writePng(QIODevice& file, const QImage& image, const ImageTexts& texts);
 
 }  // namespace momentart
