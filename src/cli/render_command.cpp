@@ -5,21 +5,18 @@
 
 #include "engine/generation/catalogue.h"
 #include "cli/batch_command.h"
+#include "cli/command_options.h"
 #include "platform/image_files.h"
 #include "platform/options.h"
 #include "platform/pictures_folder.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
-#include "platform/system_clock.h"
-#include "platform/worker_pool.h"
 
 namespace momentart {
 
 namespace {
 
 constexpr unsigned long long kMostPictures = 1000000;
-constexpr unsigned long long kMostJobs = 1024;
-constexpr unsigned long long kLastSeed = 4294967295ULL;
 
 const QList<OptionInfo> kRenderOptions = {
     {"type", "N", "image type 9..66 (default: drawn at random, as \"new image\" does)"},
@@ -77,10 +74,10 @@ QString readRequest(const ParsedOptions& options, RenderRequest& request) {
 
     const WholeOption type = wholeOption(options, "type", kFirstType, kLastType, 0);
     const WholeOption count = wholeOption(options, "count", 1, kMostPictures, 1);
-    const WholeOption jobs = wholeOption(options, "jobs", 1, kMostJobs, everyCore());
+    const WholeOption jobs = jobsOption(options);
     // A timer's seed is the bit pattern of a positive float, far below the
     // end of the range: a batch of any size fits after it.
-    const WholeOption seed = wholeOption(options, "seed", 0, kLastSeed, timerSeedNow());
+    const WholeOption seed = seedOption(options);
     for (const WholeOption* whole : {&type, &count, &jobs, &seed})
         if (!whole->error.isEmpty()) return whole->error;
     request.settings.type = static_cast<int>(type.value);
@@ -92,19 +89,15 @@ QString readRequest(const ParsedOptions& options, RenderRequest& request) {
             .arg(count.value);
     request.settings.seed = static_cast<std::uint32_t>(seed.value);
 
+    if (request.mode != Mode::Batch) return checkOutputFileOptions(options);
     if (options.has("out")) {
         if (request.out.isEmpty()) return "--out needs a path";
-        if (request.mode == Mode::Batch) {
-            const QFileInfo info(request.out);
-            if (info.exists() && !info.isDir())
-                return "--out '" + request.out + "' is a file; a batch writes into a folder";
-            if (!info.exists() && formatOfPath(request.out) != ImageFormat::Unknown)
-                return "--out '" + request.out + "' looks like a file name; a batch writes into a folder";
-        } else if (formatOfPath(request.out) == ImageFormat::Unknown) {
-            return "--out must name a .png or .bmp file, not '" + request.out + "'";
-        }
+        const QFileInfo info(request.out);
+        if (info.exists() && !info.isDir())
+            return "--out '" + request.out + "' is a file; a batch writes into a folder";
+        if (!info.exists() && formatOfPath(request.out) != ImageFormat::Unknown)
+            return "--out '" + request.out + "' looks like a file name; a batch writes into a folder";
     }
-    if (request.force && request.out.isEmpty()) return "--force goes with --out";
     return {};
 }
 

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "engine/generation/catalogue.h"
-#include "cli/batch_command.h"
+#include "cli/command_options.h"
+#include "cli/progress.h"
 #include "platform/image_convert.h"
 #include "platform/image_files.h"
 #include "platform/interrupt.h"
@@ -17,7 +18,6 @@
 #include "platform/pictures_folder.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
-#include "platform/system_clock.h"
 #include "platform/worker_pool.h"
 
 namespace momentart {
@@ -30,7 +30,6 @@ constexpr int kHeadingHeight = 36;
 constexpr int kTypes = kLastType - kFirstType + 1;
 constexpr int kRows = (kTypes + kSheetColumns - 1) / kSheetColumns;
 constexpr QRgb kLabelColour = 0xffd8d8d8;
-constexpr int kDotsPerMetre96 = 3780;
 
 const QList<OptionInfo> kSheetOptions = {
     {"seed", "S", "seed 0..4294967295 for every picture (default: the timer now)"},
@@ -80,7 +79,7 @@ void drawSheetLabel(QPainter& painter, const QRect& label, int type) {
 }
 
 QImage makeSheet(std::uint32_t seed, int jobs, const std::atomic<bool>& stop,
-                 const std::function<void(int, int)>& progress) {
+                 const std::function<void(int)>& progress) {
     std::vector<QImage> pictures(kTypes);
     std::mutex lock;
     int done = 0;
@@ -94,13 +93,12 @@ QImage makeSheet(std::uint32_t seed, int jobs, const std::atomic<bool>& stop,
                                                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         std::lock_guard guard(lock);
         ++done;
-        if (progress) progress(done, kTypes);
+        if (progress) progress(settings.type);
     });
     if (done < kTypes) return {};
 
     QImage sheet(sheetSize(), QImage::Format_RGB32);
-    sheet.setDotsPerMeterX(kDotsPerMetre96);
-    sheet.setDotsPerMeterY(kDotsPerMetre96);
+    setScreenResolution(sheet);
     sheet.fill(kSheetBackground);
     QPainter painter(&sheet);
     painter.setFont(labelFont(18, false));
@@ -130,27 +128,19 @@ int sheetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     ParsedOptions options;
     if (const auto status = parseCommandOptions("sheet", arguments, kSheetOptions, sheetHelp(), out, err, options))
         return *status;
-    const WholeOption seedOption = wholeOption(options, "seed", 0, 4294967295ULL, timerSeedNow());
-    const WholeOption jobsOption = wholeOption(options, "jobs", 1, 1024, everyCore());
-    for (const QString& error : {seedOption.error, jobsOption.error}) {
+    const WholeOption seedGiven = seedOption(options);
+    const WholeOption jobsGiven = jobsOption(options);
+    for (const QString& error : {seedGiven.error, jobsGiven.error, checkOutputFileOptions(options)}) {
         if (!error.isEmpty()) {
             err << "momentart sheet: " << error << "\n";
             return 2;
         }
     }
-    const auto seed = static_cast<std::uint32_t>(seedOption.value);
-    const int jobs = static_cast<int>(jobsOption.value);
+    const auto seed = static_cast<std::uint32_t>(seedGiven.value);
+    const int jobs = static_cast<int>(jobsGiven.value);
     const bool force = options.has("force");
     const bool quiet = options.has("quiet");
     QString path = options.value("out");
-    if (options.has("out") && formatOfPath(path) == ImageFormat::Unknown) {
-        err << "momentart sheet: --out must name a .png or .bmp file, not '" << path << "'\n";
-        return 2;
-    }
-    if (force && path.isEmpty()) {
-        err << "momentart sheet: --force goes with --out\n";
-        return 2;
-    }
     // Problems with the file are found before a minute of work, not after.
     if (path.isEmpty()) {
         const QString folder = defaultPicturesFolder();
@@ -159,28 +149,20 @@ int sheetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
             return 1;
         }
         path = freePath(folder, QString("sheet-%1").arg(seed), "png");
-    } else if (!force && QFileInfo::exists(path)) {
-        err << "momentart sheet: cannot write " << path << ": a file of that name exists already\n";
-        return 1;
-    } else if (!QFileInfo(path).dir().exists()) {
-        err << "momentart sheet: cannot write " << path << ": no such folder "
-            << QFileInfo(path).dir().path() << "\n";
+    } else if (const QString error = checkOutputFileFree(path, force); !error.isEmpty()) {
+        err << "momentart sheet: cannot write " << error << "\n";
         return 1;
     }
 
     InterruptGuard interrupt(quiet ? nullptr : "\nmomentart sheet: stopping\n");
-    const ProgressStyle style = progressStyleForStderr(quiet);
+    Progress progress(progressStyleForStderr(quiet), kTypes, err);
     const auto started = std::chrono::steady_clock::now();
-    const QImage sheet = makeSheet(seed, jobs, interrupt.flag(), [&](int done, int total) {
-        if (style != ProgressStyle::Bar) return;
+    progress.start();
+    const QImage sheet = makeSheet(seed, jobs, interrupt.flag(), [&](int type) {
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
-        err << "\r" << progressBar(done, total, elapsed.count()) << "    ";
-        err.flush();
+        progress.step(QString("type %1").arg(type), elapsed.count());
     });
-    if (style == ProgressStyle::Bar) {
-        err << "\n";
-        err.flush();
-    }
+    progress.finish();
     if (sheet.isNull()) {
         if (!quiet) err << "momentart sheet: interrupted: no sheet written\n";
         return kInterruptedStatus;

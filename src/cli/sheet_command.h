@@ -38,9 +38,10 @@ QRect sheetHeading();
 void drawSheetLabel(QPainter& painter, const QRect& label, int type);
 
 // Renders the catalogue for `seed` (no stamps) on `jobs` threads and lays
-// out the sheet. Returns a null image if `stop` was set before the end.
+// out the sheet; `progress` is told each type as its picture is done, one
+// call at a time. Returns a null image if `stop` was set before the end.
 QImage makeSheet(std::uint32_t seed, int jobs, const std::atomic<bool>& stop,
-                 const std::function<void(int done, int total)>& progress = {});
+                 const std::function<void(int type)>& progress = {});
 
 // Runs the command with the arguments after `sheet`; returns the exit
 // status (0 written, 1 the file could not be written, 2 bad input, 130

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "engine/canvas.h"
@@ -26,12 +27,18 @@ public:
     virtual CalendarTime now() = 0;
 };
 
-// Prints one line of the stamp: text whose top-left corner is at (x, y),
-// 9 points high, in the given colour, over the picture without a background.
+// One line of text whose top-left corner is at (x, y).
+struct TextLine {
+    int x = 0, y = 0;
+    std::string text;
+};
+
+// Prints the stamp's lines, each `points` high, in the given colour, over
+// the picture without a background.
 class TextPrinter {
 public:
     virtual ~TextPrinter() = default;
-    virtual void print(Canvas& canvas, int x, int y, const std::string& text, int points,
+    virtual void print(Canvas& canvas, std::span<const TextLine> lines, int points,
                        ColourNumber colour) = 0;
 };
 

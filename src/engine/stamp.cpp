@@ -9,18 +9,13 @@ std::string stampedTypeNumber(double izbor) {
 }
 
 void signimage(const GenerationState& s, Canvas& canvas, TextPrinter& printer) {
-    struct Item {
-        int x;
-        std::string text;
+    const TextLine lines[] = {
+        {12, kStampTop, s.imeslike},
+        {220, kStampTop, s.tekst1},
+        {420, kStampTop, s.tekst2},
+        {580, kStampTop, stampedTypeNumber(s.izbor)},
     };
-    const Item items[] = {
-        {12, s.imeslike},
-        {220, s.tekst1},
-        {420, s.tekst2},
-        {580, stampedTypeNumber(s.izbor)},
-    };
-    for (const Item& item : items)
-        printer.print(canvas, item.x, kStampTop, item.text, kStampPoints, kStampColour);
+    printer.print(canvas, lines, kStampPoints, kStampColour);
 }
 
 }  // namespace momentart

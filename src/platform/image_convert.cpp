@@ -2,6 +2,10 @@
 
 namespace momentart {
 
+namespace {
+constexpr int kDotsPerMetre96 = 3780;
+}  // namespace
+
 QImage toQImage(const Canvas& canvas) {
     QImage image(Canvas::kWidth, Canvas::kHeight, QImage::Format_RGB32);
     for (int row = 0; row < Canvas::kHeight; ++row) {
@@ -21,6 +25,11 @@ void fromQImage(const QImage& source, Canvas& canvas) {
         for (int column = 0; column < Canvas::kWidth && column < image.width(); ++column)
             canvas.set(column, row, colourOf(qRed(line[column]), qGreen(line[column]), qBlue(line[column])));
     }
+}
+
+void setScreenResolution(QImage& image) {
+    image.setDotsPerMeterX(kDotsPerMetre96);
+    image.setDotsPerMeterY(kDotsPerMetre96);
 }
 
 }  // namespace momentart

@@ -53,6 +53,4 @@ InterruptGuard::~InterruptGuard() {
 
 const std::atomic<bool>& InterruptGuard::flag() const { return gInterrupted; }
 
-void InterruptGuard::stop() { gInterrupted.store(true); }
-
 }  // namespace momentart

@@ -16,12 +16,8 @@ public:
     InterruptGuard(const InterruptGuard&) = delete;
     InterruptGuard& operator=(const InterruptGuard&) = delete;
 
-    // Set once an interruption came (or `stop()` was called).
+    // Set once an interruption came.
     const std::atomic<bool>& flag() const;
-    bool interrupted() const { return flag().load(); }
-    // Sets the flag as an interruption would (for a failure that should end
-    // the work the same way), without the notice.
-    void stop();
 
 private:
     struct Saved;

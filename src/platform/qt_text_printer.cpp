@@ -8,16 +8,10 @@
 
 namespace momentart {
 
-namespace {
-// The picture box works at 96 dots per inch, so 9 points are 12 pixels.
-constexpr int kDotsPerMetre96 = 3780;
-}  // namespace
-
-void QtTextPrinter::print(Canvas& canvas, int x, int y, const std::string& text, int points,
+void QtTextPrinter::print(Canvas& canvas, std::span<const TextLine> lines, int points,
                           ColourNumber colour) {
     QImage image = toQImage(canvas);
-    image.setDotsPerMeterX(kDotsPerMetre96);
-    image.setDotsPerMeterY(kDotsPerMetre96);
+    setScreenResolution(image);
     {
         QPainter painter(&image);
         // One fixed sans-serif face, so the window and the command line (on
@@ -29,9 +23,10 @@ void QtTextPrinter::print(Canvas& canvas, int x, int y, const std::string& text,
         font.setStyleStrategy(QFont::NoAntialias);
         painter.setFont(font);
         painter.setPen(QColor(redOf(colour), greenOf(colour), blueOf(colour)));
-        // (x, y) is the top-left corner of the line, not its baseline.
+        // (x, y) is the top-left corner of a line, not its baseline.
         const QFontMetrics metrics(font, &image);
-        painter.drawText(x, y + metrics.ascent(), QString::fromStdString(text));
+        for (const TextLine& line : lines)
+            painter.drawText(line.x, line.y + metrics.ascent(), QString::fromStdString(line.text));
     }
     fromQImage(image, canvas);
 }

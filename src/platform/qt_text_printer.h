@@ -7,7 +7,7 @@ namespace momentart {
 
 class QtTextPrinter final : public TextPrinter {
 public:
-    void print(Canvas& canvas, int x, int y, const std::string& text, int points,
+    void print(Canvas& canvas, std::span<const TextLine> lines, int points,
                ColourNumber colour) override;
 };
 

@@ -14,8 +14,8 @@ inline int everyCore() { return std::max(1, static_cast<int>(std::thread::hardwa
 
 // Calls `work(n)` for n = 0, 1, ..., count - 1 on `jobs` threads, each taking
 // the next number as soon as it is free. Once `stop` is set no further number
-// is started; the calls under way finish. Returns how many calls were started.
-inline int forEachOnThreads(int count, int jobs, const std::atomic<bool>& stop,
+// is started; the calls under way finish.
+inline void forEachOnThreads(int count, int jobs, const std::atomic<bool>& stop,
                             const std::function<void(int)>& work) {
     std::atomic<int> next{0};
     auto worker = [&] {
@@ -30,7 +30,6 @@ inline int forEachOnThreads(int count, int jobs, const std::atomic<bool>& stop,
     for (int t = 1; t < threads; ++t) pool.emplace_back(worker);
     worker();
     for (std::thread& thread : pool) thread.join();
-    return std::min(next.load(), count);
 }
 
 }  // namespace momentart

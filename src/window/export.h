@@ -1,6 +1,8 @@
 // saveimage: copies the picture into the export canvas, pixel by pixel,
-// while a progress mark runs along above the picture, then writes the copy
-// as a 24-bit bitmap named after the picture at a drive's root.
+// advancing the progress mark above the picture column by column, then writes
+// the copy as a 24-bit bitmap named after the picture at a drive's root. The
+// window paints the mark once the save is over: the copy takes milliseconds,
+// too short for a growing bar to be seen.
 #pragma once
 
 #include <QString>
@@ -13,10 +15,10 @@ class QPainter;
 
 namespace momentart {
 
-// The progress mark drawn on the window during a save: after column i a
-// black bar from x = 105 to i + 104 with a white tip at i + 105, between
-// y = 160 and 170; when the copy is over, the bar is black from 105 to 705.
-// It stays until the window is cleared.
+// The progress mark of a save, drawn on the window: after column i a black
+// bar from x = 105 to i + 104 with a white tip at i + 105, between y = 160
+// and 170; when the copy is over, the bar is black from 105 to 705. It stays
+// until the window is cleared.
 class ProgressMark {
 public:
     static constexpr int kLeft = 105;

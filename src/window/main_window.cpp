@@ -141,11 +141,7 @@ void MainWindow::start() {
     clearWindow();
     makeImage(0);
     busy_ = false;
-    while (!waiting_.empty() && !exited_) {
-        const WindowAction next = waiting_.front();
-        waiting_.pop_front();
-        carryOut(next);
-    }
+    carryOutWaiting();
 }
 
 void MainWindow::perform(WindowAction action) {
@@ -154,12 +150,18 @@ void MainWindow::perform(WindowAction action) {
     // A command that comes while another is in progress (a run lets the
     // window repaint) is carried out after it, never inside it.
     if (busy_ || !started_) return;
+    carryOutWaiting();
+}
+
+void MainWindow::carryOutWaiting() {
     while (!waiting_.empty() && !exited_) {
         const WindowAction next = waiting_.front();
         waiting_.pop_front();
         carryOut(next);
     }
 }
+
+SaveReporter& MainWindow::reporter() { return reporter_ != nullptr ? *reporter_ : *messageBox_; }
 
 void MainWindow::carryOut(WindowAction action) {
     busy_ = true;
@@ -192,20 +194,16 @@ void MainWindow::makeImage(double izbors) {
 void MainWindow::savePng() {
     if (!record_.made) return;
     const SavedPicture saved = savePictureToPicturesFolder(*picture_, record_.recipe, state_);
-    SaveReporter* reporter = reporter_ != nullptr ? reporter_ : messageBox_.get();
     if (saved.ok)
-        reporter->saved(saved.path);
+        reporter().saved(saved.path);
     else
-        reporter->saveFailed(saved.path, saved.error);
+        reporter().saveFailed(saved.path, saved.error);
 }
 
 void MainWindow::save(const QString& root) {
     const WriteResult written = saveimage(state_, *picture_, *export_, mark_, root);
     client_->update();
-    if (!written.ok) {
-        SaveReporter* reporter = reporter_ != nullptr ? reporter_ : messageBox_.get();
-        reporter->saveFailed(exportPath(root, state_.imeslike), written.error);
-    }
+    if (!written.ok) reporter().saveFailed(exportPath(root, state_.imeslike), written.error);
 }
 
 void MainWindow::clearWindow() {

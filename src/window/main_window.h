@@ -88,6 +88,10 @@ protected:
 
 private:
     void carryOut(WindowAction action);
+    // Carries out the commands that came during a run or a save, in order.
+    void carryOutWaiting();
+    // Where saves are reported: the one set, else the message box.
+    SaveReporter& reporter();
     void makeImage(double izbors);
     void save(const QString& root);
     void savePng();

@@ -19,7 +19,6 @@ PictureView::PictureView(QWidget* parent) : QFrame(parent) {
 
 void PictureView::showCanvas(const Canvas& canvas) {
     image_ = toQImage(canvas);
-    ++frames_;
     update(contentsRect());
 }
 

@@ -19,15 +19,11 @@ public:
     // The pixels shown at present (600 x 450).
     const QImage& shown() const { return image_; }
 
-    // How many times a canvas was taken since the view was made.
-    long framesTaken() const { return frames_; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QImage image_;
-    long frames_ = 0;
 };
 
 }  // namespace momentart

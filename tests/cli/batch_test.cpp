@@ -13,6 +13,7 @@
 
 #include "cli_support.h"
 #include "cli/batch_command.h"
+#include "cli/progress.h"
 #include "cli/batch_render.h"
 #include "platform/image_convert.h"
 #include "platform/recipe_png.h"
@@ -169,13 +170,13 @@ TEST(BatchProgressReport, LinesNameEachFileAndQuietSaysNothing) {
     QString lines, quiet, bar;
     {
         QTextStream linesStream(&lines), quietStream(&quiet), barStream(&bar);
-        BatchProgress byLine(ProgressStyle::Lines, 2, linesStream);
-        BatchProgress silent(ProgressStyle::Quiet, 2, quietStream);
-        BatchProgress drawn(ProgressStyle::Bar, 2, barStream);
-        for (BatchProgress* p : {&byLine, &silent, &drawn}) {
+        Progress byLine(ProgressStyle::Lines, 2, linesStream);
+        Progress silent(ProgressStyle::Quiet, 2, quietStream);
+        Progress drawn(ProgressStyle::Bar, 2, barStream);
+        for (Progress* p : {&byLine, &silent, &drawn}) {
             p->start();
-            p->pictureDone(picture, 1.0);
-            p->pictureDone(picture, 2.0);
+            p->step(batchProgressLine(picture), 1.0);
+            p->step(batchProgressLine(picture), 2.0);
             p->finish();
         }
     }

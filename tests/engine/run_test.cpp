@@ -17,15 +17,11 @@ using testing::TestClock;
 
 // Records the stamp's items instead of drawing them.
 struct RecordingPrinter final : TextPrinter {
-    struct Line {
-        int x, y;
-        std::string text;
-    };
-    std::vector<Line> lines;
-    void print(Canvas&, int x, int y, const std::string& text, int points, ColourNumber colour) override {
+    std::vector<TextLine> lines;
+    void print(Canvas&, std::span<const TextLine> printed, int points, ColourNumber colour) override {
         EXPECT_EQ(points, 9);
         EXPECT_EQ(colour, colourOf(255, 255, 255));
-        lines.push_back({x, y, text});
+        lines.insert(lines.end(), printed.begin(), printed.end());
     }
 };
 

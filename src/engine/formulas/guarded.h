@@ -11,7 +11,7 @@
 // operations that could turn an infinite operand back into a finite value
 // (division, power, arctangent) treat a non-finite operand as a failure.
 //
-// `Num` wraps a double so that a formula reads like its table row:
+// `Num` wraps a double so that a formula reads as it is written down:
 // `x * x / r3 + y * y / r4` groups left to right exactly as written, and `/`
 // is the guarded division.
 #pragma once
@@ -47,7 +47,7 @@ inline Num operator/(Num a, Num b) {
     return (b.v != 0.0 && std::isfinite(b.v)) ? q : kFail;
 }
 
-// Guarded forms of the table's functions.
+// Guarded forms of the functions the formulas use.
 inline Num ln(Num a) { return a.v > 0.0 ? std::log(a.v) : kFail; }
 inline Num sqrt(Num a) { return a.v >= 0.0 ? std::sqrt(a.v) : kFail; }
 inline Num abs(Num a) { return std::fabs(a.v); }

@@ -48,7 +48,8 @@ constexpr PictureDraw kPictureDraws[] = {
     {&S::dbl, 200, -100, true},    {&S::krgb, 27, 1, true},
 };
 
-// Step 5: the switches derived from what the catalogue wrote.
+// The switches derived from what the catalogue wrote: which of v1, v2 the
+// type fixed, whether it fixed the colouring, whether it fixed the zoom.
 void deriveSwitches(GenerationState& s) {
     if (s.v1 == 0 && s.v2 == 0) s.forma = 0;
     if (s.v1 > 0 && s.v2 == 0) s.forma = 1;
@@ -58,8 +59,8 @@ void deriveSwitches(GenerationState& s) {
     s.zum = s.osx == 0 ? 0 : 1;
 }
 
-// Step 6: completes the free selectors and draws the picture's parameters,
-// in this exact order.
+// Completes the free selectors and draws the picture's parameters, in this
+// exact order.
 void drawParameters(GenerationState& s, RunPlan& run) {
     Pcg32& rnd = s.rnd;
     if (s.forma == 1) {

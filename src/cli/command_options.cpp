@@ -1,0 +1,38 @@
+#include "cli/command_options.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "platform/image_files.h"
+#include "platform/system_clock.h"
+#include "platform/worker_pool.h"
+
+namespace momentart {
+
+WholeOption seedOption(const ParsedOptions& options) {
+    return wholeOption(options, "seed", 0, kLastSeed, timerSeedNow());
+}
+
+WholeOption jobsOption(const ParsedOptions& options) {
+    return wholeOption(options, "jobs", 1, kMostJobs, everyCore());
+}
+
+QString checkOutputFileOptions(const ParsedOptions& options) {
+    if (options.has("out")) {
+        const QString out = options.value("out");
+        if (out.isEmpty()) return "--out needs a path";
+        if (formatOfPath(out) == ImageFormat::Unknown)
+            return "--out must name a .png or .bmp file, not '" + out + "'";
+    }
+    if (options.has("force") && !options.has("out")) return "--force goes with --out";
+    return {};
+}
+
+QString checkOutputFileFree(const QString& path, bool force) {
+    if (!force && QFileInfo::exists(path)) return path + ": a file of that name exists already";
+    const QDir folder = QFileInfo(path).dir();
+    if (!folder.exists()) return path + ": no such folder " + folder.path();
+    return {};
+}
+
+}  // namespace momentart

@@ -1,0 +1,29 @@
+// Options that several commands share, read and checked in one place: the
+// seed, the worker count, and a single output file with --force.
+#pragma once
+
+#include <QString>
+
+#include "platform/options.h"
+
+namespace momentart {
+
+inline constexpr unsigned long long kLastSeed = 4294967295ULL;  // seeds are 32-bit
+inline constexpr unsigned long long kMostJobs = 1024;
+
+// --seed S (default: the timer now).
+WholeOption seedOption(const ParsedOptions& options);
+
+// --jobs J (default: every core).
+WholeOption jobsOption(const ParsedOptions& options);
+
+// --out naming one picture file (.png or .bmp) and --force, which needs it:
+// an error line, or an empty string.
+QString checkOutputFileOptions(const ParsedOptions& options);
+
+// Whether `path` can be written before long work starts: not there yet
+// (unless `force`) and in a folder that exists. An error line naming the
+// path and the reason, or an empty string.
+QString checkOutputFileFree(const QString& path, bool force);
+
+}  // namespace momentart
