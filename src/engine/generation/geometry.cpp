@@ -36,6 +36,14 @@ constexpr Pair kPairFields[kPairs] = {
     {3, 4, &GenerationState::ob67}, {3, 5, &GenerationState::ob68}, {4, 5, &GenerationState::ob78},
 };
 
+// Pair p's sum at the pixel whose distances `s` holds.
+void setPairSum(GenerationState& s, const Frame& frame, int p) {
+    const Pair& pair = kPairFields[p];
+    s.*pair.ob = s.*kCentreFields[pair.k].r + s.*kCentreFields[pair.l].r + frame.d[p];
+}
+
+bool readsPair(GeometryReads reads, int p) { return (reads >> (kCentres + p)) & 1; }
+
 }  // namespace
 
 Frame placeCentres(const GenerationState& s, Pcg32& rnd) {
@@ -86,22 +94,16 @@ void PixelGeometry::at(GenerationState& s) {
             if (r > s.rmax) s.rmax = r;
         }
     }
-    for (int p = 0; p < kPairs; ++p) {
-        if (!(reads_ & (GeometryReads{1} << (kCentres + p)))) continue;
-        const Pair& pair = kPairFields[p];
-        s.*pair.ob = s.*kCentreFields[pair.k].r + s.*kCentreFields[pair.l].r + frame_.d[p];
-    }
+    for (int p = 0; p < kPairs; ++p)
+        if (readsPair(reads_, p)) setPairSum(s, frame_, p);
 }
 
 void PixelGeometry::settle(GenerationState& s) const {
     if (!visited_) return;
     for (int n = 0; n < kCentres; ++n)
         if (quotientSeen_[n]) stored(s.*kCentreFields[n].fi, atan(Num(quotient_[n])));
-    for (int p = 0; p < kPairs; ++p) {
-        if (reads_ & (GeometryReads{1} << (kCentres + p))) continue;
-        const Pair& pair = kPairFields[p];
-        s.*pair.ob = s.*kCentreFields[pair.k].r + s.*kCentreFields[pair.l].r + frame_.d[p];
-    }
+    for (int p = 0; p < kPairs; ++p)
+        if (!readsPair(reads_, p)) setPairSum(s, frame_, p);
 }
 
 void pixelGeometry(GenerationState& s, const Frame& frame) {
