@@ -5,6 +5,8 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include "platform/png_encoder.h"
+
 namespace momentart {
 
 ImageFormat formatOfPath(const QString& path) {
@@ -26,18 +28,18 @@ WriteResult writeImage(const QImage& image, const QString& path, bool replace,
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return {false, path + ": " + file.errorString()};
-    QImageWriter writer(&file, format == ImageFormat::Png ? "png" : "bmp");
-    QImage pixels = format == ImageFormat::Bmp ? image.convertToFormat(QImage::Format_RGB888)
-                                               : image.convertToFormat(QImage::Format_RGB32);
-    // Texts go on the image, not the writer: the writer's texts lose their
-    // line ends.
-    for (const auto& [key, value] : texts) pixels.setText(key, value);
-    if (!writer.write(pixels)) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                      : writer.errorString();
+    const auto fail = [&](const QString& reason) {
         file.cancelWriting();
         file.commit();
-        return {false, path + ": " + reason};
+        return WriteResult{false, path + ": " + reason};
+    };
+    if (format == ImageFormat::Png) {
+        if (const QString error = writePng(file, image, texts); !error.isEmpty()) return fail(error);
+    } else {
+        QImageWriter writer(&file, "bmp");
+        if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
+            return fail(file.error() != QFileDevice::NoError ? file.errorString()
+                                                             : writer.errorString());
     }
     if (!file.commit()) return {false, path + ": " + file.errorString()};
     return {true, {}};

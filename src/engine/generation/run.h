@@ -11,17 +11,15 @@
 namespace momentart {
 
 struct RunOptions {
-    RunOptions() = default;
-    // Options naming only a type (`{36}`); every other option keeps its
-    // default, so an option added later needs no change where runs start.
-    RunOptions(int type) : forcedType(type) {}  // NOLINT(google-explicit-constructor)
-
     // 9..66: the catalogue writes this type's row instead of drawing a type
     // (ignored when `izbors` = 1). 0: the catalogue draws the type.
     int forcedType = 0;
+    // Angles and pair sums computed at every pixel besides those the picture
+    // reads (kAllGeometry: the full computation, which paints the same).
+    GeometryReads alsoComputed = 0;
     // One part drawn anew from its own seed after the run's draws; none by
     // default.
-    Variation variation;
+    Variation variation{};
 };
 
 // The run's own values, kept for one call only.
