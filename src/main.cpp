@@ -3,6 +3,7 @@
 #include <QTextStream>
 #include <cstring>
 
+#include "cli/history_command.h"
 #include "cli/render_command.h"
 #include "cli/sheet_command.h"
 #include "window/window_main.h"
@@ -26,6 +27,8 @@ struct Command {
 const Command kCommands[] = {
     {"render", "compute pictures without a window and write them to files", momentart::renderCommand},
     {"sheet", "a contact sheet: one small picture of every image type for a seed", momentart::sheetCommand},
+    {"history", "list the newest pictures the window made, with the file that makes each again",
+     momentart::historyCommand},
 };
 
 QString mainHelp() {
@@ -66,6 +69,8 @@ int runCommand(const Command& command, int argc, char** argv) {
 
 int main(int argc, char** argv) {
     qInstallMessageHandler(quietMessages);
+    // The window's history and the history command find the same folder.
+    QCoreApplication::setApplicationName("momentart");
     const char* first = argc > 1 ? argv[1] : "";
     for (const Command& command : kCommands)
         if (std::strcmp(first, command.name) == 0) return runCommand(command, argc, argv);
