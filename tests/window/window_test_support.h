@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QKeyEvent>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -70,11 +71,13 @@ public:
     QStringList paths;
     QStringList messages;
     QStringList savedPaths;
+    QStringList alreadySavedPaths;
     void saveFailed(const QString& path, const QString& message) override {
         paths << path;
         messages << message;
     }
     void saved(const QString& path) override { savedPaths << path; }
+    void alreadySaved(const QString& path) override { alreadySavedPaths << path; }
 };
 
 // The number of pixels where two canvases differ.
@@ -86,18 +89,34 @@ inline long differingPixels(const Canvas& a, const Canvas& b) {
     return count;
 }
 
-// A window that tests drive: a fast pace, folders of its own for D: and C:.
+// A key pressed and released in the active window, through Qt's shortcut
+// handling as a real key would go.
+inline void pressKey(MainWindow& window, int key, const QString& text,
+                     Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &window;
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(target, &release);
+}
+
+// A window that tests drive: a fast pace, folders of its own for D:, C:
+// and the history.
 struct WindowUnderTest {
     QTemporaryDir folder;
     TestClock clock;
     CapturedReports reports;
     std::unique_ptr<MainWindow> window;
 
-    explicit WindowUnderTest(double pace = 0) {
+    explicit WindowUnderTest(double pace = 0, const QString& open = {}) {
         WindowSettings settings;
         settings.pace = pace;
         settings.drives.d = folder.filePath("d");
         settings.drives.c = folder.filePath("c");
+        settings.historyFolder = folder.filePath("history");
+        settings.open = open;
         QDir(folder.path()).mkpath("d");
         QDir(folder.path()).mkpath("c");
         window = std::make_unique<MainWindow>(clock, settings);
