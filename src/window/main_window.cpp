@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include "engine/generation/run.h"
@@ -148,7 +149,9 @@ MainWindow::MainWindow(Clock& clock, const WindowSettings& settings, QWidget* pa
     view_->move(pictureBox.topLeft());
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    if (remaker_) remaker_->wait();
+}
 
 void MainWindow::buildPanel(QWidget* area) {
     client_->move(0, 0);
@@ -197,7 +200,7 @@ void MainWindow::enqueue(Waiting command) {
 }
 
 void MainWindow::carryOutWaiting() {
-    while (!waiting_.empty() && !exited_) {
+    while (!waiting_.empty() && !exited_ && !busy_) {
         const Waiting next = waiting_.front();
         waiting_.pop_front();
         carryOut(next);
@@ -219,7 +222,8 @@ void MainWindow::carryOut(const Waiting& command) {
         case WindowAction::ShowPicture: showFromHistory(command.picture); break;
         case WindowAction::OpenFile: open(command.path); break;
     }
-    busy_ = false;
+    // Making an earlier picture again keeps the window busy until it is done.
+    busy_ = remaker_ != nullptr;
 }
 
 void MainWindow::makeImage(double izbors) {
@@ -259,17 +263,29 @@ void MainWindow::keepInHistory(const QString& openedFrom) {
 
 void MainWindow::showFromHistory(int index) {
     if (!history_.show(index)) return;
-    if (history_.showingNewest()) {
-        view_->showCanvas(*picture_);
-    } else {
-        // An earlier picture is made again from its recipe, at once, in a
-        // state of its own.
-        QtTextPrinter printer;
-        remake(history_.shown().recipe, earlierState_, *earlier_, &printer);
-        view_->showCanvas(*earlier_);
-    }
     panel_->showPicture(history_, index);
     strip_->showHistory(history_);
+    if (history_.showingNewest()) {
+        view_->showCanvas(*picture_);
+        return;
+    }
+    // An earlier picture is made again from its recipe, at once (no
+    // pacing), in a state of its own.
+    view_->showPreview(history_.shown().thumbnail);
+    remaker_.reset(QThread::create([this, recipe = history_.shown().recipe] {
+        QtTextPrinter printer;
+        remake(recipe, earlierState_, *earlier_, &printer);
+    }));
+    connect(remaker_.get(), &QThread::finished, this, &MainWindow::remakeDone);
+    remaker_->start();
+}
+
+void MainWindow::remakeDone() {
+    remaker_->wait();
+    remaker_.reset();
+    view_->showCanvas(*earlier_);
+    busy_ = false;
+    carryOutWaiting();
 }
 
 const Canvas& MainWindow::shownPicture() const {
@@ -291,7 +307,7 @@ bool MainWindow::open(const QString& path) {
     view_->showCanvas(*picture_);
     ++runs_;
     keepInHistory(path);
-    report("Opened " + QDir::toNativeSeparators(path) + "; new pictures go on from it");
+    report("Opened " + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()) + "; new pictures go on from it");
     emit runFinished();
     return true;
 }

@@ -20,6 +20,7 @@
 
 class QLabel;
 class QPushButton;
+class QThread;
 
 namespace momentart {
 
@@ -91,6 +92,8 @@ public:
     // The widget whose coordinates are the window's drawing coordinates.
     QWidget& client() const { return *client_; }
 
+    // A run, a save or the making again of an earlier picture is under way;
+    // commands given meanwhile wait their turn.
     bool busy() const { return busy_; }
     bool exited() const { return exited_; }
     long runsMade() const { return runs_; }
@@ -123,6 +126,8 @@ private:
     // The picture just made (or opened) joins the history and is shown.
     void keepInHistory(const QString& openedFrom);
     void showFromHistory(int index);
+    // An earlier picture has been made again on the worker thread.
+    void remakeDone();
     bool open(const QString& path);
     void save(const QString& root);
     void savePng();
@@ -141,9 +146,12 @@ private:
     ProgressMark mark_;
     RunRecord record_;
 
-    // An earlier picture made again to be shown: never the live state.
+    // An earlier picture made again to be shown: never the live state. A
+    // worker thread makes it (into the state and canvas it alone touches
+    // until it ends) while the window shows a preview and stays responsive.
     GenerationState earlierState_;
     std::unique_ptr<Canvas> earlier_;
+    std::unique_ptr<QThread> remaker_;
     PictureHistory history_;
     HistoryStore store_;
     bool historyFailed_ = false;  // reported once, then history goes on without disk

@@ -17,7 +17,7 @@ struct HistoryPicture {
     Recipe recipe;
     PictureSummary summary;
     QImage thumbnail;
-    QDateTime made;
+    QDateTime made;      // when this window made it (or made it again, when opened)
     QString recipeFile;  // a file that makes it again (history or a save); empty: none yet
 };
 

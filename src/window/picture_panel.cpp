@@ -16,6 +16,11 @@ QString formulaText(const PictureSummary& s) {
                       .arg(s.crossFormula);
 }
 
+// The moment that named the picture, when it was first made.
+QString momentText(const CalendarTime& t) {
+    return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second)).toString("yyyy-MM-dd hh:mm:ss");
+}
+
 QLabel* label(QWidget* parent, const QRect& place, const char* name) {
     auto* text = new QLabel(parent);
     text->setObjectName(name);
@@ -38,9 +43,9 @@ PicturePanel::PicturePanel(QWidget* parent) : QFrame(parent) {
     name_->setFont(big);
     name_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     position_ = label(this, {12, 42, width, 20}, "PicturePosition");
-    details_ = label(this, {12, 72, width, 170}, "PictureDetails");
+    details_ = label(this, {12, 70, width, 136}, "PictureDetails");
     details_->setTextFormat(Qt::RichText);
-    command_ = label(this, {12, 250, width, 100}, "RemakeCommand");
+    command_ = label(this, {12, 212, width, 80}, "RemakeCommand");
     command_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     command_->setToolTip("Select and copy this command to make the picture again");
     auto* hint = label(this, {12, kPanelButtonsTop + 40, width, 60}, "PanelHint");
@@ -60,9 +65,11 @@ void PicturePanel::showPicture(const PictureHistory& history, int index) {
     const HistoryPicture& picture = history.at(index);
     const PictureSummary& s = picture.summary;
     name_->setText(QString::fromStdString(s.name));
-    position_->setText(index == history.size() - 1
-                           ? QString("the newest picture (%1 made)").arg(history.size())
-                           : QString("earlier picture %1 of %2").arg(index + 1).arg(history.size()));
+    const bool newest = index == history.size() - 1;
+    position_->setText(newest ? QString("the newest picture (%1 made)").arg(history.size())
+                              : QString("earlier picture %1 of %2").arg(index + 1).arg(history.size()));
+    // An earlier picture stands out: new pictures go on from the newest.
+    position_->setStyleSheet(newest ? QString() : "color: #a04000; font-weight: bold;");
     const auto row = [](const QString& key, const QString& value) {
         return "<tr><td style='padding-right:10px'><b>" + key + "</b></td><td>" + value.toHtmlEscaped().replace("\n", "<br>") +
                "</td></tr>";
@@ -71,7 +78,7 @@ void PicturePanel::showPicture(const PictureHistory& history, int index) {
                       row("Formula", formulaText(s)) +
                       row("Colouring", QString("family %1, scheme %2").arg(s.family).arg(s.scheme)) +
                       row("Drawing mode", QString::number(s.drawingMode)) +
-                      row("Made", picture.made.toString("yyyy-MM-dd hh:mm:ss")) + "</table>");
+                      row("Made", momentText(picture.recipe.moment)) + "</table>");
     command_->setText(picture.recipeFile.isEmpty()
                           ? "Not kept on disk yet: Keep (Ctrl+S) or save on D: writes a file it can be made "
                             "again from."

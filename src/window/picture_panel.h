@@ -32,6 +32,6 @@ private:
 
 // The panel's size in pixels, and the top of its row of buttons.
 inline constexpr QSize kPanelSize{340, 697};
-inline constexpr int kPanelButtonsTop = 360;
+inline constexpr int kPanelButtonsTop = 300;
 
 }  // namespace momentart

@@ -54,11 +54,12 @@ void ThumbnailStrip::showHistory(const PictureHistory& history) {
         const HistoryPicture& picture = history.at(index);
         if (indices_[slot] != index) button->setIcon(QPixmap::fromImage(picture.thumbnail));
         indices_[slot] = index;
-        button->setToolTip(QString("%1 (type %2), picture %3 of %4: click to show it")
+        button->setToolTip(QString("%1 (type %2), picture %3 of %4, shown here at %5: click to show it again")
                                .arg(QString::fromStdString(picture.summary.name))
                                .arg(picture.summary.type)
                                .arg(index + 1)
-                               .arg(history.size()));
+                               .arg(history.size())
+                               .arg(picture.made.toString("hh:mm:ss")));
         button->setEnabled(true);
         button->setChecked(index == history.shownIndex());
     }

@@ -1,6 +1,7 @@
 #include "window/window_commands.h"
 
 #include "engine/startup.h"
+#include "window/picture_panel.h"
 
 namespace momentart {
 
@@ -21,6 +22,7 @@ const QList<WindowCommand>& windowCommands() {
     using enum WindowAction;
     constexpr CommandArea form1 = CommandArea::Form1;
     constexpr CommandArea panel = CommandArea::Panel;
+    constexpr int kPanelRow = kPanelButtonsTop * kTwipsPerPixel;  // the panel's row of buttons
     static const QList<WindowCommand> table = {
         {"Command1", attributionCaption(), {120, 240, 8055, 375}, {}, None, form1, nullptr},
         {"Command2", "CREATE YOUR OWN ARTWORK BY CHOOSING THE RIGHT MOMENT OF PROCESS START",
@@ -37,11 +39,11 @@ const QList<WindowCommand>& windowCommands() {
          "save the picture shown as a 24-bit bitmap, with its recipe beside it"},
         {"Command8", "save on C:", {4440, 1440, 1095, 255}, QKeySequence(Qt::Key_C), SaveOnC, form1,
          "the same, on the other drive"},
-        {"Back", "Back", {180, 5400, 1080, 390}, QKeySequence(Qt::Key_Left), Back, panel,
+        {"Back", "Back", {180, kPanelRow, 1080, 390}, QKeySequence(Qt::Key_Left), Back, panel,
          "show the picture made before this one"},
-        {"Forward", "Forward", {1350, 5400, 1080, 390}, QKeySequence(Qt::Key_Right), Forward, panel,
+        {"Forward", "Forward", {1350, kPanelRow, 1080, 390}, QKeySequence(Qt::Key_Right), Forward, panel,
          "show the picture made after this one"},
-        {"SavePng", "Keep", {2520, 5400, 1080, 390}, QKeySequence(Qt::CTRL | Qt::Key_S), SavePng, panel,
+        {"SavePng", "Keep", {2520, kPanelRow, 1080, 390}, QKeySequence(Qt::CTRL | Qt::Key_S), SavePng, panel,
          "save the picture shown as a PNG carrying its recipe, in the momentart folder of Pictures"},
     };
     return table;

@@ -39,6 +39,7 @@ void give(WindowUnderTest& w, Key key) {
         case Key::C: pressKey(*w, Qt::Key_C, "c"); break;
         case Key::Keep: w->perform(WindowAction::SavePng); break;
     }
+    settle(*w);
 }
 
 // The pictures made, in order, as they were when made.
@@ -101,6 +102,25 @@ TEST(WindowHistory, LeftShowsEarlierPicturesExactlyAndTheNextPictureIsUnchanged)
     EXPECT_EQ(encodeRecipe(browsing->lastRun().recipe), encodeRecipe(plain->lastRun().recipe));
     EXPECT_TRUE(browsing->history().showingNewest());
     EXPECT_EQ(browsing->pictureView().shown(), toQImage(browsing->picture()));
+}
+
+TEST(WindowHistory, WhileAnEarlierPictureIsMadeAgainAPreviewShowsAndCommandsWaitTheirTurn) {
+    WindowUnderTest w;
+    w->start();
+    give(w, Key::N);
+    const Canvas newest = w->picture();
+    pressKey(*w, Qt::Key_Left, {});
+    // Made on a worker thread: the window answers at once with the
+    // thumbnail stretched, and the panel already names the earlier picture.
+    EXPECT_TRUE(w->busy());
+    EXPECT_NE(w->pictureView().shown(), toQImage(newest));
+    EXPECT_EQ(labelText(*w, "PicturePosition"), "earlier picture 1 of 2");
+    w->perform(WindowAction::NewImage);
+    EXPECT_EQ(w->runsMade(), 2);
+    settle(*w);
+    EXPECT_EQ(w->runsMade(), 3);
+    EXPECT_TRUE(w->history().showingNewest());
+    EXPECT_EQ(w->pictureView().shown(), toQImage(w->picture()));
 }
 
 TEST(WindowHistory, PicturesAreTheSameWhetherTheHistoryFolderCanBeWrittenOrNot) {
@@ -292,6 +312,7 @@ TEST(WindowHistory, ThePanelSaysWhatThePictureIsAndTheStripShowsTheLastTwelve) {
     auto* leftmost = w->findChild<QToolButton*>("Thumbnail0");
     ASSERT_NE(leftmost, nullptr);
     leftmost->click();
+    settle(*w);
     EXPECT_EQ(w->history().shownIndex(), 2);
     EXPECT_TRUE(leftmost->isChecked());
     EXPECT_EQ(labelText(*w, "PicturePosition"), "earlier picture 3 of 14");

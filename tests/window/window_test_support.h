@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -100,6 +101,14 @@ inline void pressKey(MainWindow& window, int key, const QString& text,
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
     QApplication::sendEvent(target, &release);
+}
+
+// Lets the window finish what it is doing (an earlier picture is made
+// again on a worker thread) and carry out what waited meanwhile.
+inline void settle(MainWindow& window) {
+    QElapsedTimer waited;
+    waited.start();
+    while (window.busy() && waited.elapsed() < 60000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
 // A window that tests drive: a fast pace, folders of its own for D:, C:
