@@ -102,6 +102,7 @@ MainWindow::MainWindow(Clock& clock, const WindowSettings& settings, QWidget* pa
       export_(std::make_unique<Canvas>()),
       earlier_(std::make_unique<Canvas>()),
       store_(settings.historyFolder, settings.historyKeep) {
+    historyWriter_.setMaxThreadCount(1);
     setObjectName("Form1");
     setWindowTitle("Form1");
     setAcceptDrops(true);
@@ -151,6 +152,7 @@ MainWindow::MainWindow(Clock& clock, const WindowSettings& settings, QWidget* pa
 
 MainWindow::~MainWindow() {
     if (remaker_) remaker_->wait();
+    historyWriter_.waitForDone();
 }
 
 void MainWindow::buildPanel(QWidget* area) {
@@ -245,20 +247,32 @@ void MainWindow::makeImage(double izbors) {
 void MainWindow::keepInHistory(const QString& openedFrom) {
     // Everything here reads copies: the live state and canvas stay as the
     // run left them.
-    HistoryPicture picture{record_.recipe, summarizePicture(record_.recipe), thumbnailOf(toQImage(*picture_)),
-                           QDateTime::currentDateTime(), openedFrom};
-    if (!historyFailed_) {
-        const HistoryStore::Added added = store_.add(record_.recipe, QString::fromStdString(state_.imeslike));
-        if (!added.error.isEmpty()) {
-            historyFailed_ = true;
-            report("History is not kept on disk this session: " + added.error, true);
-        } else if (!added.path.isEmpty()) {
-            picture.recipeFile = added.path;
-        }
-    }
-    history_.add(std::move(picture));
+    history_.add({record_.recipe, summarizePicture(record_.recipe), thumbnailOf(toQImage(*picture_)),
+                  QDateTime::currentDateTime(), openedFrom});
     panel_->showPicture(history_, history_.shownIndex());
     strip_->showHistory(history_);
+    if (historyFailed_ || store_.folder().isEmpty()) return;
+    // The file is written on the history's own thread, in the order made,
+    // so a slow disk never holds up the window or the next picture.
+    const int index = history_.shownIndex();
+    ++historyWrites_;
+    historyWriter_.start([this, index, recipe = record_.recipe, name = QString::fromStdString(state_.imeslike)] {
+        const HistoryStore::Added added = store_.add(recipe, name);
+        QMetaObject::invokeMethod(this, [this, index, added] { historyWritten(index, added); }, Qt::QueuedConnection);
+    });
+}
+
+void MainWindow::historyWritten(int index, const HistoryStore::Added& added) {
+    --historyWrites_;
+    if (!added.error.isEmpty()) {
+        if (!historyFailed_) report("History is not kept on disk this session: " + added.error, true);
+        historyFailed_ = true;
+        return;
+    }
+    HistoryPicture& picture = history_.at(index);
+    if (!picture.recipeFile.isEmpty()) return;
+    picture.recipeFile = added.path;
+    if (history_.shownIndex() == index) panel_->showPicture(history_, index);
 }
 
 void MainWindow::showFromHistory(int index) {

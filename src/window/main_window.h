@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QThreadPool>
 #include <QWidget>
 #include <cstdint>
 #include <deque>
@@ -95,6 +96,8 @@ public:
     // A run, a save or the making again of an earlier picture is under way;
     // commands given meanwhile wait their turn.
     bool busy() const { return busy_; }
+    // Recipes still being written to the history folder.
+    int historyWritesPending() const { return historyWrites_; }
     bool exited() const { return exited_; }
     long runsMade() const { return runs_; }
     // Frames shown while the last run grew.
@@ -125,6 +128,8 @@ private:
     void makeImage(double izbors);
     // The picture just made (or opened) joins the history and is shown.
     void keepInHistory(const QString& openedFrom);
+    // The history's thread has written (or failed to write) picture `index`.
+    void historyWritten(int index, const HistoryStore::Added& added);
     void showFromHistory(int index);
     // An earlier picture has been made again on the worker thread.
     void remakeDone();
@@ -153,7 +158,9 @@ private:
     std::unique_ptr<Canvas> earlier_;
     std::unique_ptr<QThread> remaker_;
     PictureHistory history_;
-    HistoryStore store_;
+    HistoryStore store_;          // used on historyWriter_'s one thread only
+    QThreadPool historyWriter_;
+    int historyWrites_ = 0;       // given to historyWriter_ and not yet answered
     bool historyFailed_ = false;  // reported once, then history goes on without disk
 
     QWidget* client_ = nullptr;

@@ -136,7 +136,10 @@ TEST(WindowHistory, PicturesAreTheSameWhetherTheHistoryFolderCanBeWrittenOrNot) 
     unkept->setSaveReporter(&unkept.reports);
     unkept->show();
 
-    for (WindowUnderTest* w : {&kept, &unkept}) (*w)->start();
+    for (WindowUnderTest* w : {&kept, &unkept}) {
+        (*w)->start();
+        settle(**w);
+    }
     EXPECT_TRUE(unkept->statusText().startsWith("History is not kept on disk this session"))
         << unkept->statusText().toStdString();
     const std::vector<Key> keys = {Key::N, Key::R, Key::Left, Key::D, Key::Right, Key::N, Key::Keep,

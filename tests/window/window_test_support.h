@@ -103,12 +103,14 @@ inline void pressKey(MainWindow& window, int key, const QString& text,
     QApplication::sendEvent(target, &release);
 }
 
-// Lets the window finish what it is doing (an earlier picture is made
-// again on a worker thread) and carry out what waited meanwhile.
+// Lets the window finish what it is doing on other threads (an earlier
+// picture made again, recipes written to the history) and carry out what
+// waited meanwhile.
 inline void settle(MainWindow& window) {
     QElapsedTimer waited;
     waited.start();
-    while (window.busy() && waited.elapsed() < 60000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    while ((window.busy() || window.historyWritesPending() > 0) && waited.elapsed() < 60000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
 // A window that tests drive: a fast pace, folders of its own for D:, C:
