@@ -34,10 +34,12 @@ const Command kCommands[] = {
 QString mainHelp() {
     QString text =
         "usage: momentart [window options]\n"
+        "       momentart [window options] PICTURE.png|PICTURE.bmp|RECIPE.recipe\n"
         "       momentart COMMAND [options]\n"
         "Makes abstract pictures entirely by computation; the moment decides the picture.\n"
         "With no command it opens the window (on a machine without a display it renders\n"
-        "one picture headless instead and says where it went).\n\n"
+        "one picture headless instead and says where it went). Given a picture momentart\n"
+        "saved, or its recipe, the window opens on that picture and goes on from it.\n\n"
         "commands:\n";
     for (const Command& command : kCommands)
         text += QString("  %1 %2\n").arg(QString(command.name).leftJustified(10)).arg(command.summary);

@@ -131,7 +131,9 @@ MainWindow::MainWindow(Clock& clock, const WindowSettings& settings, QWidget* pa
             button->setObjectName(command.control);
             button->setGeometry(twipsToPixels(command.twips));
             button->setAutoDefault(false);
-            if (!command.shortcut.isEmpty()) button->setToolTip(describeKey(command));
+            if (!command.shortcut.isEmpty())
+                button->setToolTip(describeKey(command) + " (key: " +
+                                   command.shortcut.toString(QKeySequence::NativeText) + ")");
             fitCaption(button);
             if (previous != nullptr) setTabOrder(previous, button);
             previous = button;

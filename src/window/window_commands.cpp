@@ -15,7 +15,7 @@ QString attributionCaption() {
 }
 
 QString describeKey(const WindowCommand& command) {
-    return command.shortcut.toString() + " " + command.caption + " (" + command.help + ")";
+    return command.caption + " - " + command.help;
 }
 
 const QList<WindowCommand>& windowCommands() {

@@ -61,8 +61,8 @@ inline constexpr int kPictureBorder = 2;
 // The client area the controls need: 10800 x 10575 twips.
 inline constexpr QRect kClientTwips{0, 0, 10800, 10575};
 
-// A command's key and what it does, for --help and tooltips: "N new image
-// (a new picture of a random type)".
+// What a command does, for --help beside its key and in its button's
+// tooltip: "new image - a new picture of a random type".
 QString describeKey(const WindowCommand& command);
 
 }  // namespace momentart

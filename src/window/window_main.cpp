@@ -57,10 +57,10 @@ QString takePictureFile(QStringList& arguments) {
 }  // namespace
 
 QString windowHelp() {
-    QString keys;
+    QList<QPair<QString, QString>> keys;
     for (const WindowCommand& command : windowCommands())
-        if (!command.shortcut.isEmpty()) keys += "  " + describeKey(command) + "\n";
-    return describeOptions(kWindowOptions) + "\nkeys:\n" + keys;
+        if (!command.shortcut.isEmpty()) keys.append({command.shortcut.toString(), describeKey(command)});
+    return describeOptions(kWindowOptions) + "\nkeys:\n" + describeEntries(keys);
 }
 
 QString readWindowSettings(const QStringList& given, WindowSettings& settings, bool& help) {
