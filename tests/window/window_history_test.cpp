@@ -162,26 +162,6 @@ TEST(WindowHistory, PicturesAreTheSameWhetherTheHistoryFolderCanBeWrittenOrNot) 
     EXPECT_FALSE(QFileInfo::exists(settings.historyFolder));
 }
 
-// Runs the real program; returns its exit status and what it printed.
-struct ProgramRun {
-    int status = -1;
-    QString out, err;
-};
-ProgramRun runProgram(const QStringList& arguments) {
-    QProcess process;
-    process.start(MOMENTART_BINARY, arguments);
-    ProgramRun run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
 TEST(WindowHistory, TheHistoryCommandListsTheSessionAndEachListedFileRemakesItsPicture) {
     WindowUnderTest w;
     w->start();

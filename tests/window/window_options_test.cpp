@@ -56,29 +56,6 @@ TEST(WindowOptions, HelpListsEveryOption) {
         EXPECT_TRUE(help.simplified().contains(key)) << key;
 }
 
-struct ProgramRun {
-    int status = -1;
-    QString out, err;
-};
-
-ProgramRun runProgram(const QStringList& arguments) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    process.setProcessEnvironment(environment);
-    process.start(MOMENTART_BINARY, arguments);
-    ProgramRun run;
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
-}
-
 TEST(WindowProgram, BadPaceStopsWithOneLineAndStatus2) {
     for (const QStringList& arguments : {QStringList{"--pace", "-1"}, QStringList{"--pace", "later"}}) {
         const ProgramRun run = runProgram(arguments);

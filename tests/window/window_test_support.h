@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -111,6 +112,31 @@ inline void settle(MainWindow& window) {
     waited.start();
     while ((window.busy() || window.historyWritesPending() > 0) && waited.elapsed() < 60000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// The real program run on the offscreen platform: its exit status and what
+// it printed.
+struct ProgramRun {
+    int status = -1;
+    QString out, err;
+};
+
+inline ProgramRun runProgram(const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(environment);
+    process.start(MOMENTART_BINARY, arguments);
+    ProgramRun run;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
 }
 
 // A window that tests drive: a fast pace, folders of its own for D:, C:
