@@ -9,6 +9,7 @@
 #include "platform/image_files.h"
 #include "platform/options.h"
 #include "platform/pictures_folder.h"
+#include "platform/recipe_file.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
 
@@ -25,8 +26,9 @@ const QList<OptionInfo> kRenderOptions = {
     {"no-stamp", nullptr, "leave out the signature line: exactly the computed pixels"},
     {"count", "N", "make a batch of N pictures (1..1000000), each from a fresh start"},
     {"jobs", "J", "with --count: worker threads, 1..1024 (default: every core)"},
-    {"from", "PICTURE", "make again the picture of a PNG that momentart wrote, from the recipe "
-                        "it carries (the recipe fixes seed, type and stamp)"},
+    {"from", "FILE", "make a picture again from its recipe: a PNG that momentart wrote, a bitmap "
+                     "with its .recipe beside it, or a .recipe file (the recipe fixes seed, type "
+                     "and stamp)"},
     {"out", "PATH", "a single picture: write to the file PATH (.png or .bmp); a batch: write "
                     "into the folder PATH (created if missing). Default: the momentart folder "
                     "of your Pictures folder, under new names"},
@@ -64,7 +66,7 @@ QString readRequest(const ParsedOptions& options, RenderRequest& request) {
         request.from = options.value("from");
         for (const char* fixed : {"type", "seed", "no-stamp", "count", "jobs"})
             if (options.has(fixed)) return notWith(fixed, "--from: the picture's recipe decides");
-        if (request.from.isEmpty()) return "--from needs the path of a PNG file";
+        if (request.from.isEmpty()) return "--from needs the path of a picture or a recipe";
     } else if (options.has("count")) {
         request.mode = Mode::Batch;
         if (request.force) return notWith("force", "--count: a batch never replaces a file");
@@ -133,13 +135,14 @@ int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QT
 QString renderHelp() {
     return "usage: momentart render [options]\n"
            "       momentart render --count N [--seed S] [--type T] [--out FOLDER] [--jobs J]\n"
-           "       momentart render --from PICTURE.png [--out FILE]\n"
+           "       momentart render --from PICTURE.png|PICTURE.bmp|RECIPE.recipe [--out FILE]\n"
            "Computes one picture, as the window's \"new image\" does at start-up, and writes it;\n"
            "prints the file written, the picture's name, its image type and its seed.\n"
            "With --count it makes a batch of pictures, each from a fresh start with the seeds\n"
            "S, S+1, ..., named <name>-type<T>-seed<S>.png, with progress on stderr; Ctrl-C\n"
-           "stops after the pictures under way. With --from it makes the picture of a PNG\n"
-           "again, bit for bit, from the recipe the PNG carries. Every PNG written carries\n"
+           "stops after the pictures under way. With --from it makes a picture again, bit for\n"
+           "bit, from its recipe: the one a PNG carries, the .recipe file beside a bitmap\n"
+           "the window saved, or a recipe file of the history. Every PNG written carries\n"
            "its recipe; no file is replaced unless --force says so.\n\n"
            "options:\n" +
            describeOptions(kRenderOptions) +
@@ -176,7 +179,7 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
         return runBatchCommand(batch, err);
     }
     case Mode::Again: {
-        const RecipeFromFile read = readRecipeFromPicture(request.from);
+        const RecipeFromFile read = readRecipeOfAnyFile(request.from);
         if (!read.recipe) {
             err << "momentart render: " << read.error << "\n";
             return 2;
