@@ -4,6 +4,7 @@
 #include <QTextStream>
 #include <cstring>
 
+#include "cli/history_command.h"
 #include "cli/render_command.h"
 #include "cli/sheet_command.h"
 #include "cli/vary_command.h"
@@ -35,15 +36,19 @@ const Command kCommands[] = {
               "the pictures in a folder", momentart::sheetCommand, nullptr},
     {"vary", "siblings of a picture: one part (centres, colours, formula, zoom) drawn anew",
      momentart::varyCommand, nullptr},
+    {"history", "list the newest pictures the window made, with the file that makes each again",
+     momentart::historyCommand, [](const QStringList&) { return false; }},
 };
 
 QString mainHelp() {
     QString text =
         "usage: momentart [window options]\n"
+        "       momentart [window options] PICTURE.png|PICTURE.bmp|RECIPE.recipe\n"
         "       momentart COMMAND [options]\n"
         "Makes abstract pictures entirely by computation; the moment decides the picture.\n"
         "With no command it opens the window (on a machine without a display it renders\n"
-        "one picture headless instead and says where it went).\n\n"
+        "one picture headless instead and says where it went). Given a picture momentart\n"
+        "saved, or its recipe, the window opens on that picture and goes on from it.\n\n"
         "commands:\n";
     for (const Command& command : kCommands)
         text += QString("  %1 %2\n").arg(QString(command.name).leftJustified(10)).arg(command.summary);
@@ -82,6 +87,8 @@ int runCommand(const Command& command, int argc, char** argv) {
 
 int main(int argc, char** argv) {
     qInstallMessageHandler(quietMessages);
+    // The window's history and the history command find the same folder.
+    QCoreApplication::setApplicationName("momentart");
     const char* first = argc > 1 ? argv[1] : "";
     for (const Command& command : kCommands)
         if (std::strcmp(first, command.name) == 0) return runCommand(command, argc, argv);

@@ -10,6 +10,7 @@
 #include "platform/image_files.h"
 #include "platform/options.h"
 #include "platform/pictures_folder.h"
+#include "platform/recipe_file.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
 
@@ -28,8 +29,9 @@ const QList<OptionInfo> kRenderOptions = {
     {"jobs", "J", "with --count: worker threads, 1..1024 (default: every core)"},
     {"skip-dull", nullptr, "with --count: write only pictures that are not dull, going on with "
                            "further seeds until N are written (see 'interest' below)"},
-    {"from", "PICTURE", "make again the picture of a PNG that momentart wrote, from the recipe "
-                        "it carries (the recipe fixes seed, type and stamp)"},
+    {"from", "FILE", "make a picture again from its recipe: a PNG that momentart wrote, a bitmap "
+                     "with its .recipe beside it, or a .recipe file (the recipe fixes seed, type "
+                     "and stamp)"},
     {"out", "PATH", "a single picture: write to the file PATH (.png or .bmp); a batch: write "
                     "into the folder PATH (created if missing). Default: the momentart folder "
                     "of your Pictures folder, under new names"},
@@ -69,7 +71,7 @@ QString readRequest(const ParsedOptions& options, RenderRequest& request) {
         request.from = options.value("from");
         for (const char* fixed : {"type", "seed", "no-stamp", "count", "jobs", "skip-dull"})
             if (options.has(fixed)) return notWith(fixed, "--from: the picture's recipe decides");
-        if (request.from.isEmpty()) return "--from needs the path of a PNG file";
+        if (request.from.isEmpty()) return "--from needs the path of a picture or a recipe";
     } else if (options.has("count")) {
         request.mode = Mode::Batch;
         if (request.force) return notWith("force", "--count: a batch never replaces a file");
@@ -142,14 +144,15 @@ int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QT
 QString renderHelp() {
     return "usage: momentart render [options]\n"
            "       momentart render --count N [--seed S] [--type T] [--out FOLDER] [--jobs J] [--skip-dull]\n"
-           "       momentart render --from PICTURE.png [--out FILE]\n"
+           "       momentart render --from PICTURE.png|PICTURE.bmp|RECIPE.recipe [--out FILE]\n"
            "Computes one picture, as the window's \"new image\" does at start-up, and writes it;\n"
            "prints the file written, the picture's name, its image type, its seed and its\n"
            "interest (below).\n"
            "With --count it makes a batch of pictures, each from a fresh start with the seeds\n"
            "S, S+1, ..., named <name>-type<T>-seed<S>.png, with progress on stderr; Ctrl-C\n"
-           "stops after the pictures under way. With --from it makes the picture of a PNG\n"
-           "again, bit for bit, from the recipe the PNG carries. Every PNG written carries\n"
+           "stops after the pictures under way. With --from it makes a picture again, bit for\n"
+           "bit, from its recipe: the one a PNG carries, the .recipe file beside a bitmap\n"
+           "the window saved, or a recipe file of the history. Every PNG written carries\n"
            "its recipe; no file is replaced unless --force says so.\n\n"
            "interest: every picture is measured above its stamp: common, the share of its\n"
            "most common colour; spread, the standard deviation of its brightness (0..255);\n"
@@ -194,7 +197,7 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
         return runBatchCommand(batch, err);
     }
     case Mode::Again: {
-        const RecipeFromFile read = readRecipeFromPicture(request.from);
+        const RecipeFromFile read = readRecipeOfAnyFile(request.from);
         if (!read.recipe) {
             err << "momentart render: " << read.error << "\n";
             return 2;

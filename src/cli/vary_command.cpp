@@ -1,7 +1,6 @@
 #include "cli/vary_command.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <chrono>
 #include <cmath>
@@ -17,6 +16,7 @@
 #include "platform/interrupt.h"
 #include "platform/options.h"
 #include "platform/pictures_folder.h"
+#include "platform/recipe_file.h"
 #include "platform/renderer.h"
 #include "platform/worker_pool.h"
 
@@ -25,7 +25,6 @@ namespace momentart {
 namespace {
 
 constexpr unsigned long long kMostVariations = 100;
-constexpr qint64 kLongestRecipeFile = 1 << 20;  // a recipe is about 3 KB
 
 const QList<OptionInfo> kVaryOptions = {
     {"what", "PART", "the part drawn anew: centres (default), colours, formula or zoom"},
@@ -73,7 +72,7 @@ QString fixedPart(const GenerationState& planned, VariationKind kind) {
 // Checks the options and the picture; returns an error line, or fills `request`.
 QString readRequest(const ParsedOptions& options, VaryRequest& request) {
     if (options.operands.size() != 1)
-        return options.operands.isEmpty() ? "name the picture to vary (a PNG with its recipe, or a recipe file)"
+        return options.operands.isEmpty() ? "name the picture to vary (a PNG, a bitmap with its recipe, or a recipe file)"
                                           : "vary one picture at a time, not " +
                                                 QString::number(options.operands.size());
     const QString what = options.has("what") ? options.value("what") : "centres";
@@ -100,7 +99,7 @@ QString readRequest(const ParsedOptions& options, VaryRequest& request) {
         return "--out '" + request.folder + "' is a file; vary writes into a folder";
 
     const QString path = options.operands.first();
-    const RecipeFromFile read = readRecipeOfPicture(path);
+    const RecipeFromFile read = readRecipeOfAnyFile(path);
     if (!read.recipe) return read.error;
     const VariationKind before = read.recipe->variation.kind;
     if (before != VariationKind::None && before != request.kind)
@@ -119,17 +118,6 @@ QString readRequest(const ParsedOptions& options, VaryRequest& request) {
 
 }  // namespace
 
-RecipeFromFile readRecipeOfPicture(const QString& path) {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly) && file.peek(17) == "momentart recipe ") {
-        if (file.size() > kLongestRecipeFile) return {std::nullopt, path + ": too long for a recipe"};
-        const RecipeReading read = decodeRecipe(file.readAll().toStdString());
-        if (!read.recipe) return {std::nullopt, path + ": " + QString::fromStdString(read.error)};
-        return {read.recipe, {}};
-    }
-    return readRecipeFromPicture(path);
-}
-
 QString variationFileBase(const QString& name, int type, const Variation& variation) {
     return QString("%1-type%2-%3-v%4")
         .arg(name)
@@ -142,7 +130,8 @@ QString varyHelp() {
     return "usage: momentart vary PICTURE [--what PART] [--count N] [--seed V] [--out FOLDER]\n"
            "Makes siblings of a picture: the same picture with one part drawn anew from the\n"
            "variation seeds V, V+1, ... and everything else kept. PICTURE is a PNG that\n"
-           "momentart wrote (it carries its recipe) or a recipe file. The parts:\n"
+           "momentart wrote (it carries its recipe), a bitmap with its .recipe beside it,\n"
+           "or a .recipe file. The parts:\n"
            "  centres  the six centre columns and rows: the composition moves\n"
            "  colours  the colouring parameters (ba1 ... krgb), and the scheme where the\n"
            "           type leaves it free\n"

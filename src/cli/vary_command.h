@@ -8,13 +8,8 @@
 #include <QTextStream>
 
 #include "engine/recipe.h"
-#include "platform/recipe_png.h"
 
 namespace momentart {
-
-// The recipe of PICTURE: a recipe file (text beginning "momentart recipe"),
-// or a PNG that carries its recipe.
-RecipeFromFile readRecipeOfPicture(const QString& path);
 
 // The file name (without folder and extension) of a variation:
 // "<name>-type<T>-<kind>-v<V>".

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMap>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -41,6 +42,10 @@ std::optional<int> parseCommandOptions(const char* command, const QStringList& a
 
 // The option lines of a help text.
 QString describeOptions(const QList<OptionInfo>& table);
+
+// Lines of a help text, each a name (an option, a key) and what it does,
+// laid out as describeOptions lays out options.
+QString describeEntries(const QList<QPair<QString, QString>>& entries);
 
 // A whole number in [low, high], written in decimal digits only.
 std::optional<unsigned long long> parseWhole(const QString& text, unsigned long long low,

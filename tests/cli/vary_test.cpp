@@ -74,21 +74,28 @@ TEST(VaryCommand, APartTheTypeFixesIsRefusedAndNothingIsWritten) {
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("o")));
 }
 
-TEST(VaryCommand, ARecipeFileServesAsWellAsItsPicture) {
+TEST(VaryCommand, ARecipeFileAndABitmapWithItsRecipeServeAsWellAsThePng) {
     QTemporaryDir dir;
     ASSERT_EQ(cli::run({"render", "--seed", "12", "--no-stamp", "--out", "p.png"}, dir.path()).status, 0);
+    ASSERT_EQ(cli::run({"render", "--seed", "12", "--no-stamp", "--out", "p.bmp"}, dir.path()).status, 0);
     QFile recipe(dir.filePath("p.recipe"));
     ASSERT_TRUE(recipe.open(QIODevice::WriteOnly));
     recipe.write(QImage(dir.filePath("p.png")).text("Recipe").toUtf8());
     recipe.close();
     const cli::Result fromPng = cli::run({"vary", "p.png", "--count", "1", "--out", "a", "--quiet"}, dir.path());
-    const cli::Result fromText = cli::run({"vary", "p.recipe", "--count", "1", "--out", "b", "--quiet"}, dir.path());
     ASSERT_EQ(fromPng.status, 0) << fromPng.err.toStdString();
-    ASSERT_EQ(fromText.status, 0) << fromText.err.toStdString();
     const QStringList files = cli::filesIn(dir.filePath("a"));
-    ASSERT_EQ(files, cli::filesIn(dir.filePath("b")));
-    for (const QString& name : files)
-        EXPECT_TRUE(cli::samePixels(QImage(dir.filePath("a/" + name)), QImage(dir.filePath("b/" + name))));
+    ASSERT_EQ(files.size(), 2);  // the variation and the sheet
+    for (const QString source : {"p.recipe", "p.bmp"}) {
+        const cli::Result other = cli::run({"vary", source, "--count", "1", "--out", source + ".out", "--quiet"},
+                                           dir.path());
+        ASSERT_EQ(other.status, 0) << other.err.toStdString();
+        ASSERT_EQ(cli::filesIn(dir.filePath(source + ".out")), files) << source.toStdString();
+        for (const QString& name : files)
+            EXPECT_TRUE(cli::samePixels(QImage(dir.filePath("a/" + name)),
+                                        QImage(dir.filePath(source + ".out/" + name))))
+                << source.toStdString();
+    }
 }
 
 TEST(VaryCommand, BadInputGetsOneLineAndStatusTwo) {

@@ -63,6 +63,28 @@ TEST(VariationGrid, AClickMakesTheVariationThePictureOnScreenWithItsStateAndReci
     EXPECT_EQ(w->lastRun().recipe.variation.kind, VariationKind::Centres);
     EXPECT_EQ(w->lastRun().recipe.variation.seed, expected.seed);
     EXPECT_EQ(encodeRecipe(w->lastRun().recipe), encodeRecipe(made.recipe));
+    // It enters the history as the picture shown, and the status line says so.
+    ASSERT_EQ(w->history().size(), 2);
+    EXPECT_TRUE(w->history().showingNewest());
+    EXPECT_EQ(encodeRecipe(w->history().shown().recipe), encodeRecipe(made.recipe));
+    EXPECT_TRUE(w->statusText().contains("centres " + QString::number(expected.seed))) << w->statusText().toStdString();
+}
+
+TEST(VariationGrid, AnEarlierPictureShownHasItsOwnVariations) {
+    WindowUnderTest w;
+    w->start();
+    const Recipe first = w->lastRun().recipe;
+    w->perform(WindowAction::NewImage);
+    w->perform(WindowAction::Back);
+    settle(*w);
+    pressKey(*w, Qt::Key_V, "v");
+    VariationGrid& grid = w->variationGrid();
+    ASSERT_TRUE(waitForVariations(grid));
+    click(grid, 0);
+    EXPECT_EQ(differingPixels(w->picture(),
+                              *renderFromRecipe(variationRecipe(first, {VariationKind::Centres, 1})).canvas),
+              0);
+    EXPECT_EQ(w->history().size(), 3);
 }
 
 TEST(VariationGrid, EscapeOrVClosesTheGridAndLeavesThePictureAndTheWindow) {
