@@ -7,6 +7,7 @@
 #include "cli/history_command.h"
 #include "cli/render_command.h"
 #include "cli/sheet_command.h"
+#include "cli/vary_command.h"
 #include "window/window_main.h"
 
 namespace {
@@ -31,8 +32,10 @@ struct Command {
 const Command kCommands[] = {
     {"render", "compute pictures without a window and write them to files", momentart::renderCommand,
      momentart::renderDrawsText},
-    {"sheet", "a contact sheet: one small picture of every image type for a seed", momentart::sheetCommand,
-     nullptr},
+    {"sheet", "a contact sheet: one small picture of every image type for a seed, or of "
+              "the pictures in a folder", momentart::sheetCommand, nullptr},
+    {"vary", "siblings of a picture: one part (centres, colours, formula, zoom) drawn anew",
+     momentart::varyCommand, nullptr},
     {"history", "list the newest pictures the window made, with the file that makes each again",
      momentart::historyCommand, [](const QStringList&) { return false; }},
 };

@@ -38,6 +38,18 @@ constexpr std::string_view kRndStateKey = "rnd-state";
 constexpr std::string_view kRndIncrementKey = "rnd-increment";
 constexpr std::string_view kCheckKey = "check";
 
+// Optional keys: absent, the picture is no variation. Written after the
+// required keys, before the check line, and only for a variation.
+constexpr std::string_view kVariationKey = "variation";
+constexpr std::string_view kVariationSeedKey = "variation-seed";
+constexpr std::string_view kOptionalKeys[] = {kVariationKey, kVariationSeedKey};
+
+bool isOptionalKey(std::string_view key) {
+    for (std::string_view optional : kOptionalKeys)
+        if (key == optional) return true;
+    return false;
+}
+
 struct TextField {
     std::string_view name;
     std::string GenerationState::*member;
@@ -184,6 +196,7 @@ Recipe makeimageRecorded(GenerationState& s, Canvas& canvas, RunHost& host,
     recipe.before = s;
     recipe.forcedType = options.forcedType;
     recipe.stamp = host.printer != nullptr;
+    recipe.variation = options.variation;
     ClockRecorder clock(host.clock);
     RunHost recording{clock, host.printer, host.observer};
     makeimage(s, canvas, recording, options);
@@ -197,7 +210,9 @@ void remake(const Recipe& recipe, GenerationState& s, Canvas& canvas, TextPrinte
     s = recipe.before;
     FixedMomentClock clock(recipe.seed, recipe.moment);
     RunHost host{clock, recipe.stamp ? printer : nullptr, observer};
-    makeimage(s, canvas, host, RunOptions{recipe.forcedType});
+    RunOptions options(recipe.forcedType);
+    options.variation = recipe.variation;
+    makeimage(s, canvas, host, options);
 }
 
 std::string encodeRecipe(const Recipe& recipe) {
@@ -217,6 +232,10 @@ std::string encodeRecipe(const Recipe& recipe) {
     line(kRndIncrementKey, hex64(s.rnd.rawIncrement()));
     for (const TextField& field : kTextFields) line(field.name, escapeText(s.*field.member));
     for (const NumberField& field : numberFields()) line(field.name, exactNumber(s.*field.member));
+    if (recipe.variation.kind != VariationKind::None) {
+        line(kVariationKey, std::string(variationName(recipe.variation.kind)));
+        line(kVariationSeedKey, std::to_string(recipe.variation.seed));
+    }
     line(kCheckKey, hex64(fnv1a(text)));
     return text;
 }
@@ -261,7 +280,7 @@ RecipeReading decodeRecipe(std::string_view text) {
                            key == kStampKey || key == kRndStateKey || key == kRndIncrementKey ||
                            key == kCheckKey || findNumberField(key) != nullptr ||
                            key == kTextFields[0].name || key == kTextFields[1].name ||
-                           key == kTextFields[2].name;
+                           key == kTextFields[2].name || isOptionalKey(key);
         if (!known) return fail("line " + std::to_string(lineNumber) + ": unknown key " + quoted(key));
         if (values.contains(key))
             return fail("line " + std::to_string(lineNumber) + ": key '" + std::string(key) +
@@ -343,6 +362,19 @@ RecipeReading decodeRecipe(std::string_view text) {
         }
     }
     if (!missing.empty()) return fail("key '" + missing + "' is missing");
+
+    const bool varied = values.contains(kVariationKey);
+    if (varied != values.contains(kVariationSeedKey))
+        return fail(std::string("keys '") + std::string(kVariationKey) + "' and '" +
+                    std::string(kVariationSeedKey) + "' go together");
+    if (varied) {
+        const auto kind = variationKindNamed(values.at(kVariationKey).first);
+        if (!kind) return bad(kVariationKey, "centres, colours, formula or zoom");
+        recipe.variation.kind = *kind;
+        const auto seed = readUnsigned(values.at(kVariationSeedKey).first, 10, UINT32_MAX);
+        if (!seed) return bad(kVariationSeedKey, "a whole number from 0 to 4294967295");
+        recipe.variation.seed = static_cast<std::uint32_t>(*seed);
+    }
     return {std::move(recipe), {}};
 }
 

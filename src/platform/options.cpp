@@ -12,10 +12,15 @@ const OptionInfo* find(const QList<OptionInfo>& table, const QString& name) {
 }
 }  // namespace
 
-ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionInfo>& table) {
+ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionInfo>& table,
+                           bool takesOperands) {
     ParsedOptions parsed;
     for (int n = 0; n < arguments.size(); ++n) {
         const QString& argument = arguments[n];
+        if (!argument.startsWith("--") && takesOperands) {
+            parsed.operands << argument;
+            continue;
+        }
         if (!argument.startsWith("--")) {
             parsed.error = "unexpected argument '" + argument + "'";
             return parsed;
@@ -55,8 +60,9 @@ ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionInfo>
 
 std::optional<int> parseCommandOptions(const char* command, const QStringList& arguments,
                                        const QList<OptionInfo>& table, const QString& help,
-                                       QTextStream& out, QTextStream& err, ParsedOptions& options) {
-    options = parseOptions(arguments, table);
+                                       QTextStream& out, QTextStream& err, ParsedOptions& options,
+                                       bool takesOperands) {
+    options = parseOptions(arguments, table, takesOperands);
     if (!options.error.isEmpty()) {
         err << "momentart " << command << ": " << options.error << " (see momentart " << command
             << " --help)\n";

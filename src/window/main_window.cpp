@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "engine/generation/run.h"
+#include "window/variation_grid.h"
 #include "engine/picture_summary.h"
 #include "engine/startup.h"
 #include "platform/image_convert.h"
@@ -150,6 +151,9 @@ MainWindow::MainWindow(Clock& clock, const WindowSettings& settings, QWidget* pa
     view_ = new PictureView(client_);
     view_->setObjectName("Picture1");
     view_->move(pictureBox.topLeft());
+    grid_ = new VariationGrid(client_);
+    grid_->move(pictureBox.topLeft() + view_->contentsRect().topLeft());
+    grid_->chosen = [this](const RenderedPicture& picture) { adoptPicture(picture); };
 }
 
 MainWindow::~MainWindow() {
@@ -213,6 +217,8 @@ void MainWindow::carryOutWaiting() {
 
 void MainWindow::carryOut(const Waiting& command) {
     busy_ = true;
+    // Any other command is about the picture on screen, not the grid.
+    if (command.action != WindowAction::Variations) grid_->dismiss();
     switch (command.action) {
         case WindowAction::None: break;
         case WindowAction::NewImage: makeImage(0); break;
@@ -225,6 +231,7 @@ void MainWindow::carryOut(const Waiting& command) {
         case WindowAction::Forward: showFromHistory(history_.shownIndex() + 1); break;
         case WindowAction::ShowPicture: showFromHistory(command.picture); break;
         case WindowAction::OpenFile: open(command.path); break;
+        case WindowAction::Variations: toggleVariations(); break;
     }
     // Making an earlier picture again keeps the window busy until it is done.
     busy_ = remaker_ != nullptr;
@@ -243,6 +250,28 @@ void MainWindow::makeImage(double izbors) {
     frames_ = observer.frames();
     ++runs_;
     keepInHistory({});
+    emit runFinished();
+}
+
+void MainWindow::toggleVariations() {
+    if (grid_->isVisible() || !record_.made) {
+        grid_->dismiss();
+        return;
+    }
+    // The variations of the picture shown, the newest or an earlier one.
+    const Recipe& shown = history_.empty() ? record_.recipe : history_.shown().recipe;
+    grid_->open(toQImage(shownPicture()), shown);
+}
+
+void MainWindow::adoptPicture(const RenderedPicture& picture) {
+    // As an opened picture: the live sequence goes on from it.
+    state_ = picture.state;
+    *picture_ = *picture.canvas;
+    record_ = {true, picture.recipe};
+    view_->showCanvas(*picture_);
+    keepInHistory({});
+    report(QString("Took the %1 variation; new pictures go on from it")
+               .arg(QString::fromStdString(variationText(picture.recipe.variation))));
     emit runFinished();
 }
 

@@ -27,6 +27,8 @@ namespace momentart {
 
 class PicturePanel;
 class PictureView;
+class VariationGrid;
+struct RenderedPicture;
 class ThumbnailStrip;
 
 struct WindowSettings {
@@ -90,6 +92,8 @@ public:
     QString statusText() const;
     const WindowSettings& settings() const { return settings_; }
     PictureView& pictureView() const { return *view_; }
+    // The grid of variations over the picture (key V); hidden when closed.
+    VariationGrid& variationGrid() const { return *grid_; }
     // The widget whose coordinates are the window's drawing coordinates.
     QWidget& client() const { return *client_; }
 
@@ -139,6 +143,10 @@ private:
     void report(const QString& text, bool failure = false);
     void saveFailed(const QString& path, const QString& message);
     void exitProgram();
+    void toggleVariations();
+    // A variation chosen in the grid becomes the picture on screen, with its
+    // state and recipe, as if a run had made it.
+    void adoptPicture(const RenderedPicture& picture);
     void clearWindow();
 
     Clock& clock_;
@@ -168,6 +176,7 @@ private:
     PicturePanel* panel_ = nullptr;
     ThumbnailStrip* strip_ = nullptr;
     QLabel* status_ = nullptr;
+    VariationGrid* grid_ = nullptr;
 
     bool started_ = false;
     bool busy_ = false;

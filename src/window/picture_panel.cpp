@@ -78,6 +78,9 @@ void PicturePanel::showPicture(const PictureHistory& history, int index) {
                       row("Formula", formulaText(s)) +
                       row("Colouring", QString("family %1, scheme %2").arg(s.family).arg(s.scheme)) +
                       row("Drawing mode", QString::number(s.drawingMode)) +
+                      (picture.recipe.variation.kind == VariationKind::None
+                           ? QString()
+                           : row("Variation", QString::fromStdString(variationText(picture.recipe.variation)))) +
                       row("Made", momentText(picture.recipe.moment)) + "</table>");
     command_->setText(picture.recipeFile.isEmpty()
                           ? "Not kept on disk yet: Keep (Ctrl+S) or save on D: writes a file it can be made "

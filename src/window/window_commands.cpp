@@ -45,6 +45,8 @@ const QList<WindowCommand>& windowCommands() {
          "show the picture made after this one"},
         {"SavePng", "Keep", {2520, kPanelRow, 1080, 390}, QKeySequence(Qt::CTRL | Qt::Key_S), SavePng, panel,
          "save the picture shown as a PNG carrying its recipe, in the momentart folder of Pictures"},
+        {"Variations", "Variations", {3690, kPanelRow, 1080, 390}, QKeySequence(Qt::Key_V), Variations, panel,
+         "show the picture amid eight of its centres variations; click one to take it"},
     };
     return table;
 }

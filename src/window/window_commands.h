@@ -23,6 +23,7 @@ enum class WindowAction {
     Forward,     // show the picture made after the one shown
     ShowPicture, // a thumbnail was clicked (no button or key of its own)
     OpenFile,    // a picture file was dropped on the window (no button or key)
+    Variations,  // show or hide the grid of the picture's centres variations
 };
 
 // Where a command's button lies: on Form1 (window pixels) or in the panel
