@@ -37,7 +37,7 @@ int runBatchCommand(BatchRequest request, QTextStream& err) {
 
     const QString folder = QDir::toNativeSeparators(plan.folder);
     if (!outcome.error.isEmpty()) {
-        err << "momentart render: cannot write " << outcome.error << " (" << outcome.written << " of "
+        err << "momentart render: " << outcome.error << " (" << outcome.written << " of "
             << plan.count << " pictures written to " << folder << ")\n";
         return 1;
     }

@@ -2,6 +2,7 @@
 
 #include <QSet>
 #include <mutex>
+#include <new>
 
 #include "platform/image_files.h"
 #include "platform/recipe_png.h"
@@ -54,8 +55,20 @@ BatchOutcome runBatch(const BatchPlan& plan, const std::atomic<bool>& stop,
         settings.seed = plan.firstSeed + static_cast<std::uint32_t>(n);
         settings.type = plan.type;
         settings.stamp = plan.stamp;
+        settings.scale = plan.scale;
         settings.moment = plan.moment;
-        const RenderedPicture picture = renderFresh(settings);
+        RenderedPicture picture;
+        try {
+            picture = renderFresh(settings);
+        } catch (const std::bad_alloc&) {
+            std::lock_guard guard(reportLock);
+            if (outcome.error.isEmpty())
+                outcome.error = QString("not enough memory for a picture of %1 x %2 pixels")
+                                    .arg(Canvas::kWidth * plan.scale)
+                                    .arg(Canvas::kHeight * plan.scale);
+            halt.store(true);
+            return;
+        }
 
         BatchPicture written;
         written.name = QString::fromStdString(picture.state.imeslike);
@@ -67,7 +80,7 @@ BatchOutcome runBatch(const BatchPlan& plan, const std::atomic<bool>& stop,
 
         std::lock_guard guard(reportLock);
         if (!result.ok) {
-            if (outcome.error.isEmpty()) outcome.error = result.error;
+            if (outcome.error.isEmpty()) outcome.error = "cannot write " + result.error;
             halt.store(true);
             return;
         }

@@ -2,8 +2,12 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <functional>
+#include <new>
+#include <optional>
 
 #include "engine/generation/catalogue.h"
+#include "engine/generation/run.h"
 #include "cli/batch_command.h"
 #include "cli/command_options.h"
 #include "platform/image_files.h"
@@ -24,7 +28,10 @@ const QList<OptionInfo> kRenderOptions = {
                   "a batch uses S, S+1, ..."},
     {"no-stamp", nullptr, "leave out the signature line: exactly the computed pixels"},
     {"count", "N", "make a batch of N pictures (1..1000000), each from a fresh start"},
-    {"jobs", "J", "with --count: worker threads, 1..1024 (default: every core)"},
+    {"jobs", "J", "threads, 1..1024 (default: every core): with --count, pictures made at once; "
+                  "otherwise threads sharing the one picture (the pixels are the same for any J)"},
+    {"scale", "K", "compute the picture K times as wide and high, 1..16: 600 K x 450 K pixels, "
+                   "the same picture in finer detail (default 1; with --from: the recipe's scale)"},
     {"from", "PICTURE", "make again the picture of a PNG that momentart wrote, from the recipe "
                         "it carries (the recipe fixes seed, type and stamp)"},
     {"out", "PATH", "a single picture: write to the file PATH (.png or .bmp); a batch: write "
@@ -42,6 +49,7 @@ struct RenderRequest {
     RenderSettings settings;
     int count = 1;
     int jobs = 1;
+    std::optional<int> scale;  // --scale, when given
     QString from;
     QString out;
     bool force = false;
@@ -62,27 +70,29 @@ QString readRequest(const ParsedOptions& options, RenderRequest& request) {
     if (options.has("from")) {
         request.mode = Mode::Again;
         request.from = options.value("from");
-        for (const char* fixed : {"type", "seed", "no-stamp", "count", "jobs"})
+        for (const char* fixed : {"type", "seed", "no-stamp", "count"})
             if (options.has(fixed)) return notWith(fixed, "--from: the picture's recipe decides");
         if (request.from.isEmpty()) return "--from needs the path of a PNG file";
     } else if (options.has("count")) {
         request.mode = Mode::Batch;
         if (request.force) return notWith("force", "--count: a batch never replaces a file");
-    } else if (options.has("jobs")) {
-        return "--jobs goes with --count";
     }
 
     const WholeOption type = wholeOption(options, "type", kFirstType, kLastType, 0);
     const WholeOption count = wholeOption(options, "count", 1, kMostPictures, 1);
     const WholeOption jobs = jobsOption(options);
+    const WholeOption scale = wholeOption(options, "scale", 1, kLargestScale, 1);
     // A timer's seed is the bit pattern of a positive float, far below the
     // end of the range: a batch of any size fits after it.
     const WholeOption seed = seedOption(options);
-    for (const WholeOption* whole : {&type, &count, &jobs, &seed})
+    for (const WholeOption* whole : {&type, &count, &jobs, &seed, &scale})
         if (!whole->error.isEmpty()) return whole->error;
     request.settings.type = static_cast<int>(type.value);
     request.count = static_cast<int>(count.value);
     request.jobs = static_cast<int>(jobs.value);
+    if (options.has("scale")) request.scale = static_cast<int>(scale.value);
+    request.settings.scale = static_cast<int>(scale.value);
+    request.settings.jobs = request.jobs;
     if (seed.value + count.value - 1 > kLastSeed)
         return QString("--seed %1 with --count %2 goes past the last seed, 4294967295")
             .arg(seed.value)
@@ -128,22 +138,37 @@ int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QT
     return 0;
 }
 
+// Renders one picture and writes it; a picture whose memory cannot be had
+// is one line and exit status 1.
+int renderSingle(const std::function<RenderedPicture()>& render, int scale,
+                 const RenderRequest& request, QTextStream& out, QTextStream& err) {
+    try {
+        return writeSingle(render(), request, out, err);
+    } catch (const std::bad_alloc&) {
+        err << "momentart render: not enough memory for a picture of " << Canvas::kWidth * scale
+            << " x " << Canvas::kHeight * scale << " pixels (scale " << scale << ")\n";
+        return 1;
+    }
+}
+
 }  // namespace
 
 QString renderHelp() {
     return "usage: momentart render [options]\n"
            "       momentart render --count N [--seed S] [--type T] [--out FOLDER] [--jobs J]\n"
-           "       momentart render --from PICTURE.png [--out FILE]\n"
+           "       momentart render --from PICTURE.png [--scale K] [--out FILE]\n"
            "Computes one picture, as the window's \"new image\" does at start-up, and writes it;\n"
            "prints the file written, the picture's name, its image type and its seed.\n"
            "With --count it makes a batch of pictures, each from a fresh start with the seeds\n"
            "S, S+1, ..., named <name>-type<T>-seed<S>.png, with progress on stderr; Ctrl-C\n"
            "stops after the pictures under way. With --from it makes the picture of a PNG\n"
-           "again, bit for bit, from the recipe the PNG carries. Every PNG written carries\n"
-           "its recipe; no file is replaced unless --force says so.\n\n"
+           "again, bit for bit, from the recipe the PNG carries; with --scale K as a print\n"
+           "version of 600 K x 450 K pixels. Every PNG written carries its recipe and scale;\n"
+           "no file is replaced unless --force says so.\n\n"
            "options:\n" +
            describeOptions(kRenderOptions) +
-           "\nexit status: 0 written, 1 a file or folder could not be written, 2 bad input,\n"
+           "\nexit status: 0 written, 1 a file or folder could not be written or the memory for\n"
+           "the picture could not be had, 2 bad input,\n"
            "130 a batch stopped by Ctrl-C\n";
 }
 
@@ -164,6 +189,7 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
         batch.plan.count = request.count;
         batch.plan.type = request.settings.type;
         batch.plan.stamp = request.settings.stamp;
+        batch.plan.scale = request.settings.scale;
         batch.plan.jobs = request.jobs;
         batch.plan.folder = request.out.isEmpty() ? defaultPicturesFolder() : request.out;
         batch.quiet = request.quiet;
@@ -175,12 +201,16 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
             err << "momentart render: " << read.error << "\n";
             return 2;
         }
-        return writeSingle(renderFromRecipe(*read.recipe), request, out, err);
+        Recipe recipe = *read.recipe;
+        if (request.scale) recipe.scale = *request.scale;
+        return renderSingle([&] { return renderFromRecipe(recipe, nullptr, request.jobs); },
+                            recipe.scale, request, out, err);
     }
     case Mode::Single:
         break;
     }
-    return writeSingle(renderFresh(request.settings), request, out, err);
+    return renderSingle([&] { return renderFresh(request.settings); }, request.settings.scale,
+                        request, out, err);
 }
 
 }  // namespace momentart

@@ -34,6 +34,7 @@ constexpr std::string_view kSeedKey = "seed";
 constexpr std::string_view kForcedTypeKey = "forced-type";
 constexpr std::string_view kMomentKey = "moment";
 constexpr std::string_view kStampKey = "stamp";
+constexpr std::string_view kScaleKey = "scale";  // written only when not 1
 constexpr std::string_view kRndStateKey = "rnd-state";
 constexpr std::string_view kRndIncrementKey = "rnd-increment";
 constexpr std::string_view kCheckKey = "check";
@@ -184,6 +185,7 @@ Recipe makeimageRecorded(GenerationState& s, Canvas& canvas, RunHost& host,
     recipe.before = s;
     recipe.forcedType = options.forcedType;
     recipe.stamp = host.printer != nullptr;
+    recipe.scale = options.scale;
     ClockRecorder clock(host.clock);
     RunHost recording{clock, host.printer, host.observer};
     makeimage(s, canvas, recording, options);
@@ -192,12 +194,16 @@ Recipe makeimageRecorded(GenerationState& s, Canvas& canvas, RunHost& host,
     return recipe;
 }
 
-void remake(const Recipe& recipe, GenerationState& s, Canvas& canvas, TextPrinter* printer,
-            RunObserver* observer) {
+bool remake(const Recipe& recipe, GenerationState& s, Canvas& canvas, TextPrinter* printer,
+            RunObserver* observer, int jobs) {
     s = recipe.before;
     FixedMomentClock clock(recipe.seed, recipe.moment);
     RunHost host{clock, recipe.stamp ? printer : nullptr, observer};
-    makeimage(s, canvas, host, RunOptions{recipe.forcedType});
+    RunOptions options;
+    options.forcedType = recipe.forcedType;
+    options.scale = recipe.scale;
+    options.jobs = jobs;
+    return makeimage(s, canvas, host, options);
 }
 
 std::string encodeRecipe(const Recipe& recipe) {
@@ -213,6 +219,7 @@ std::string encodeRecipe(const Recipe& recipe) {
     line(kForcedTypeKey, std::to_string(recipe.forcedType));
     line(kMomentKey, momentText(recipe.moment));
     line(kStampKey, recipe.stamp ? "1" : "0");
+    if (recipe.scale != 1) line(kScaleKey, std::to_string(recipe.scale));
     line(kRndStateKey, hex64(s.rnd.rawState()));
     line(kRndIncrementKey, hex64(s.rnd.rawIncrement()));
     for (const TextField& field : kTextFields) line(field.name, escapeText(s.*field.member));
@@ -258,7 +265,7 @@ RecipeReading decodeRecipe(std::string_view text) {
         const std::string_view key = line.substr(0, equals);
         const std::string_view value = line.substr(equals + 1);
         const bool known = key == kSeedKey || key == kForcedTypeKey || key == kMomentKey ||
-                           key == kStampKey || key == kRndStateKey || key == kRndIncrementKey ||
+                           key == kStampKey || key == kScaleKey || key == kRndStateKey || key == kRndIncrementKey ||
                            key == kCheckKey || findNumberField(key) != nullptr ||
                            key == kTextFields[0].name || key == kTextFields[1].name ||
                            key == kTextFields[2].name;
@@ -315,6 +322,12 @@ RecipeReading decodeRecipe(std::string_view text) {
     if (const auto v = value(kStampKey)) {
         if (*v != "0" && *v != "1") return bad(kStampKey, "0 or 1");
         recipe.stamp = *v == "1";
+    }
+    // The scale is optional: a recipe without it is of scale 1.
+    if (const auto found = values.find(kScaleKey); found != values.end()) {
+        const auto scale = readUnsigned(found->second.first, 10, kLargestScale);
+        if (!scale || *scale < 1) return bad(kScaleKey, "a whole number from 1 to 16");
+        recipe.scale = static_cast<int>(*scale);
     }
     std::optional<std::uint64_t> rndState, rndIncrement;
     if (const auto v = value(kRndStateKey)) {

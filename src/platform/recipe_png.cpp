@@ -21,6 +21,7 @@ ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after) {
         {"Title", QString::fromStdString(after.imeslike)},
         {"Type", QString::number(std::llround(after.izbor))},
         {"Seed", QString::number(recipe.seed)},
+        {"Scale", QString::number(recipe.scale)},
         {kRecipeKey, QString::fromStdString(encodeRecipe(recipe))},
     };
 }

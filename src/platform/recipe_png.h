@@ -1,4 +1,4 @@
-// PNG files that carry their recipe: Software, Title, Type, Seed and Recipe
+// PNG files that carry their recipe: Software, Title, Type, Seed, Scale and Recipe
 // texts (docs/recipe.md), and reading the recipe back from such a file.
 #pragma once
 

@@ -18,6 +18,8 @@ struct Frame {
     double halfx = 0, halfy = 0;    // osx / 2 and osy / 2
     std::array<double, kCentres> cx{}, cy{};  // centre positions, 3..8
     std::array<double, kPairs> d{};           // centre distances d34 .. d78
+    // The centres' drawn columns and rows on the 600 x 450 lattice.
+    std::array<double, kCentres> drawnColumn{}, drawnRow{};
 
     double worldX(double i) const { return i / skalax - halfx; }
     double worldY(double j) const { return halfy - j / skalay; }
@@ -26,6 +28,12 @@ struct Frame {
 // Sets the scale from `sir`, `vis`, `osx`, `osy` and places the centres:
 // six column draws Int(Rnd * sir), then six row draws Int(Rnd * vis).
 Frame placeCentres(const GenerationState& s, Pcg32& rnd);
+
+// The frame of a run K times as wide and high: the scale from `sir`, `vis`
+// (already K times as large), the drawn centre columns and rows multiplied
+// by K before their world positions, and the centre distances from those.
+// At scale 1 it is the frame placeCentres made.
+void scaleFrame(Frame& frame, const GenerationState& s, int scale);
 
 // Sets dx, dy, r, fi of every centre, rmin, rmax and the fifteen ob sums for
 // the pixel at (s.x, s.y). An angle whose quotient fails keeps its value.

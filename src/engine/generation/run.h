@@ -13,7 +13,15 @@ struct RunOptions {
     // 9..66: the catalogue writes this type's row instead of drawing a type
     // (ignored when `izbors` = 1). 0: the catalogue draws the type.
     int forcedType = 0;
+    // 1..16: the picture is computed K times as wide and high, on a canvas of
+    // 600 K x 450 K; the plan and every draw stay those of scale 1.
+    int scale = 1;
+    // Threads that share the picture's visits; the pixels are the same for
+    // any number.
+    int jobs = 1;
 };
+
+inline constexpr int kLargestScale = 16;
 
 // The run's own values, kept for one call only.
 struct RunPlan {
@@ -27,8 +35,9 @@ struct RunPlan {
 // seeding from the clock, the picture's name, the draws and the centres.
 RunPlan planRun(GenerationState& s, Clock& clock, const RunOptions& options = {});
 
-// Paints one picture into `canvas` (cleared to black first), reading and
-// writing `s`; calls the host's clock, printer and observer.
-void makeimage(GenerationState& s, Canvas& canvas, RunHost& host, const RunOptions& options = {});
+// Paints one picture into `canvas` (cleared to black first; 600 K x 450 K
+// pixels at scale K), reading and writing `s`; calls the host's clock, printer
+// and observer. Returns false when the observer stopped it unfinished.
+bool makeimage(GenerationState& s, Canvas& canvas, RunHost& host, const RunOptions& options = {});
 
 }  // namespace momentart
