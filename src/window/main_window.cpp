@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 
 #include "engine/generation/run.h"
+#include "window/large_render.h"
+#include "window/large_render_status.h"
 #include "window/pacing_observer.h"
 #include "window/picture_view.h"
 #include "platform/qt_text_printer.h"
@@ -119,7 +121,7 @@ MainWindow::MainWindow(Clock& clock, const WindowSettings& settings, QWidget* pa
         if (!command.shortcut.isEmpty()) {
             auto* shortcut = new QShortcut(command.shortcut, this);
             shortcut->setObjectName(command.control != nullptr ? QString(command.control) + "Key"
-                                                                : "SavePngKey");
+                                                                : QString(command.keyName));
             shortcut->setContext(Qt::WindowShortcut);
             connect(shortcut, &QShortcut::activated, this, [this, action] { perform(action); });
         }
@@ -128,6 +130,13 @@ MainWindow::MainWindow(Clock& clock, const WindowSettings& settings, QWidget* pa
     view_ = new PictureView(client_);
     view_->setObjectName("Picture1");
     view_->move(pictureBox.topLeft());
+
+    // The line of a "Large" render, between the picture and Command3.
+    large_ = new LargeRender(this);
+    largeStatus_ = new LargeRenderStatus(*large_, client_);
+    largeStatus_->setObjectName("LargeRenderStatus");
+    largeStatus_->setGeometry(pictureBox.left(), pictureBox.bottom() + 2 * kPictureBorder + 4,
+                              pictureBox.width() + 2 * kPictureBorder, 24);
 }
 
 MainWindow::~MainWindow() = default;
@@ -173,6 +182,7 @@ void MainWindow::carryOut(WindowAction action) {
         case WindowAction::SaveOnC: save(settings_.drives.c); break;
         case WindowAction::Exit: exitProgram(); break;
         case WindowAction::SavePng: savePng(); break;
+        case WindowAction::Large: makeLarge(); break;
     }
     busy_ = false;
 }
@@ -198,6 +208,13 @@ void MainWindow::savePng() {
         reporter().saved(saved.path);
     else
         reporter().saveFailed(saved.path, saved.error);
+}
+
+void MainWindow::makeLarge() {
+    // One at a time; the picture on screen is made again from its recipe.
+    if (!record_.made || large_->running()) return;
+    large_->start(record_.recipe, settings_.largeScale);
+    largeStatus_->follow();
 }
 
 void MainWindow::save(const QString& root) {

@@ -20,11 +20,14 @@ class QPushButton;
 
 namespace momentart {
 
+class LargeRender;
+class LargeRenderStatus;
 class PictureView;
 
 struct WindowSettings {
     double pace = 2.0;  // seconds a picture takes to appear; 0: as fast as computed
     DriveRoots drives = defaultDriveRoots();
+    int largeScale = 4;  // the scale of the "Large" picture, 2..16
 };
 
 // Told when a save fails; the window's own reporter shows a message box.
@@ -69,6 +72,8 @@ public:
     const RunRecord& lastRun() const { return record_; }
     const WindowSettings& settings() const { return settings_; }
     PictureView& pictureView() const { return *view_; }
+    LargeRender& largeRender() const { return *large_; }
+    const LargeRenderStatus& largeStatus() const { return *largeStatus_; }
     // The widget whose coordinates are the window's drawing coordinates.
     QWidget& client() const { return *client_; }
 
@@ -95,6 +100,7 @@ private:
     void makeImage(double izbors);
     void save(const QString& root);
     void savePng();
+    void makeLarge();
     void exitProgram();
     void clearWindow();
 
@@ -111,6 +117,8 @@ private:
 
     QWidget* client_ = nullptr;
     PictureView* view_ = nullptr;
+    LargeRender* large_ = nullptr;
+    LargeRenderStatus* largeStatus_ = nullptr;
 
     bool started_ = false;
     bool busy_ = false;

@@ -26,7 +26,10 @@ const QList<WindowCommand>& windowCommands() {
          WindowAction::RepeatType},
         {"Command7", "save on D:", {3240, 1440, 1095, 255}, QKeySequence(Qt::Key_D), WindowAction::SaveOnD},
         {"Command8", "save on C:", {4440, 1440, 1095, 255}, QKeySequence(Qt::Key_C), WindowAction::SaveOnC},
-        {nullptr, "save as PNG with its recipe", {}, QKeySequence(Qt::CTRL | Qt::Key_S), WindowAction::SavePng},
+        {nullptr, "save as PNG with its recipe", {}, QKeySequence(Qt::CTRL | Qt::Key_S), WindowAction::SavePng,
+         "SavePngKey"},
+        {nullptr, "make the picture large for print and save it as PNG", {}, QKeySequence(Qt::Key_L),
+         WindowAction::Large, "LargeKey"},
     };
     return table;
 }

@@ -19,6 +19,7 @@ enum class WindowAction {
     SaveOnC,     // saveimage with drive C:
     Exit,        // clear the window, then end the program
     SavePng,     // save as a PNG carrying its recipe, in the Pictures folder
+    Large,       // the picture at a print scale, in the background, saved as a PNG
 };
 
 // Form1 is laid out in twips, 15 to a pixel.
@@ -33,6 +34,7 @@ struct WindowCommand {
     QRect twips;            // left, top, width, height in twips
     QKeySequence shortcut;  // empty: no key
     WindowAction action;
+    const char* keyName = nullptr;  // the shortcut's name where there is no control
 };
 
 // The eight buttons in tab order, then the commands that have a key only.

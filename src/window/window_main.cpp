@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <cmath>
 
+#include "engine/generation/run.h"
 #include "platform/options.h"
 #include "platform/system_clock.h"
 #include "window/window_commands.h"
@@ -21,6 +22,8 @@ const QList<OptionInfo> kWindowOptions = {
     {"drive-d", "DIR",
      "the folder \"save on D:\" writes to (default: D:\\ on Windows, elsewhere your Pictures folder)"},
     {"drive-c", "DIR", "the folder \"save on C:\" writes to (default: C:\\ on Windows, elsewhere your home folder)"},
+    {"large-scale", "K", "the scale of the picture the \"Large\" key L saves: 600 K x 450 K pixels, "
+                         "2..16 (default 4)"},
     {"help", nullptr, "show this help"},
 };
 
@@ -45,6 +48,9 @@ QString readWindowSettings(const QStringList& arguments, WindowSettings& setting
             return "--pace must be a number of seconds, 0 or more, not '" + options.value("pace") + "'";
         settings.pace = pace;
     }
+    const WholeOption large = wholeOption(options, "large-scale", 2, kLargestScale, 4);
+    if (!large.error.isEmpty()) return large.error;
+    settings.largeScale = static_cast<int>(large.value);
     for (const auto& [name, root] : {std::pair{"drive-d", &settings.drives.d}, std::pair{"drive-c", &settings.drives.c}}) {
         if (!options.has(name)) continue;
         const QString folder = options.value(name);

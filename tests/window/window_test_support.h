@@ -93,9 +93,10 @@ struct WindowUnderTest {
     CapturedReports reports;
     std::unique_ptr<MainWindow> window;
 
-    explicit WindowUnderTest(double pace = 0) {
+    explicit WindowUnderTest(double pace = 0, int largeScale = 4) {
         WindowSettings settings;
         settings.pace = pace;
+        settings.largeScale = largeScale;
         settings.drives.d = folder.filePath("d");
         settings.drives.c = folder.filePath("c");
         QDir(folder.path()).mkpath("d");
