@@ -21,6 +21,21 @@ QImage toQImage(const Canvas& canvas, int firstRow) {
     return image;
 }
 
+QImage toRgb888(const Canvas& canvas) {
+    QImage image(canvas.width(), canvas.height(), QImage::Format_RGB888);
+    if (image.isNull()) throw std::bad_alloc();
+    for (int row = 0; row < canvas.height(); ++row) {
+        uchar* line = image.scanLine(row);
+        for (int column = 0; column < canvas.width(); ++column) {
+            const ColourNumber c = canvas.at(column, row);
+            *line++ = static_cast<uchar>(redOf(c));
+            *line++ = static_cast<uchar>(greenOf(c));
+            *line++ = static_cast<uchar>(blueOf(c));
+        }
+    }
+    return image;
+}
+
 void fromQImage(const QImage& source, Canvas& canvas, int firstRow) {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
     for (int row = 0; row + firstRow < canvas.height() && row < image.height(); ++row) {

@@ -11,6 +11,10 @@ namespace momentart {
 // std::bad_alloc when the image's memory cannot be had.
 QImage toQImage(const Canvas& canvas, int firstRow = 0);
 
+// The canvas as a 24-bit RGB image (3 bytes a pixel): what files are written
+// from. Throws std::bad_alloc when the image's memory cannot be had.
+QImage toRgb888(const Canvas& canvas);
+
 // Copies an image's pixels into the canvas from row `firstRow` down (as far
 // as both reach).
 void fromQImage(const QImage& image, Canvas& canvas, int firstRow = 0);

@@ -14,8 +14,7 @@ ImageFormat formatOfPath(const QString& path) {
     return ImageFormat::Unknown;
 }
 
-WriteResult writeImage(const QImage& image, const QString& path, bool replace,
-                       const ImageTexts& texts) {
+WriteResult writeImage(QImage image, const QString& path, bool replace, const ImageTexts& texts) {
     const ImageFormat format = formatOfPath(path);
     if (format == ImageFormat::Unknown)
         return {false, path + ": the file name must end in .png or .bmp"};
@@ -24,11 +23,16 @@ WriteResult writeImage(const QImage& image, const QString& path, bool replace,
     const QFileInfo info(path);
     if (!info.dir().exists()) return {false, path + ": no such folder " + info.dir().path()};
 
+    const bool asItIs = image.format() == QImage::Format_RGB888 ||
+                        (format == ImageFormat::Png && image.format() == QImage::Format_RGB32);
+    QImage pixels = asItIs ? std::move(image)
+                           : image.convertToFormat(format == ImageFormat::Bmp ? QImage::Format_RGB888
+                                                                              : QImage::Format_RGB32);
+    if (pixels.isNull()) return {false, path + ": not enough memory for the picture's pixels"};
+
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return {false, path + ": " + file.errorString()};
     QImageWriter writer(&file, format == ImageFormat::Png ? "png" : "bmp");
-    QImage pixels = format == ImageFormat::Bmp ? image.convertToFormat(QImage::Format_RGB888)
-                                               : image.convertToFormat(QImage::Format_RGB32);
     // Texts go on the image, not the writer: the writer's texts lose their
     // line ends.
     for (const auto& [key, value] : texts) pixels.setText(key, value);

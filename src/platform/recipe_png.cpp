@@ -28,7 +28,7 @@ ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after) {
 
 WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
                          const GenerationState& after, bool replace) {
-    return writeImage(toQImage(canvas), path, replace, pictureTexts(recipe, after));
+    return writeImage(toRgb888(canvas), path, replace, pictureTexts(recipe, after));
 }
 
 SavedPicture savePictureToPicturesFolder(const Canvas& canvas, const Recipe& recipe,
