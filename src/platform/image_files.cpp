@@ -5,6 +5,8 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include "platform/png_encoder.h"
+
 namespace momentart {
 
 ImageFormat formatOfPath(const QString& path) {
@@ -14,7 +16,8 @@ ImageFormat formatOfPath(const QString& path) {
     return ImageFormat::Unknown;
 }
 
-WriteResult writeImage(QImage image, const QString& path, bool replace, const ImageTexts& texts) {
+WriteResult writeImage(const QImage& image, const QString& path, bool replace,
+                       const ImageTexts& texts) {
     const ImageFormat format = formatOfPath(path);
     if (format == ImageFormat::Unknown)
         return {false, path + ": the file name must end in .png or .bmp"};
@@ -23,25 +26,20 @@ WriteResult writeImage(QImage image, const QString& path, bool replace, const Im
     const QFileInfo info(path);
     if (!info.dir().exists()) return {false, path + ": no such folder " + info.dir().path()};
 
-    const bool asItIs = image.format() == QImage::Format_RGB888 ||
-                        (format == ImageFormat::Png && image.format() == QImage::Format_RGB32);
-    QImage pixels = asItIs ? std::move(image)
-                           : image.convertToFormat(format == ImageFormat::Bmp ? QImage::Format_RGB888
-                                                                              : QImage::Format_RGB32);
-    if (pixels.isNull()) return {false, path + ": not enough memory for the picture's pixels"};
-
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return {false, path + ": " + file.errorString()};
-    QImageWriter writer(&file, format == ImageFormat::Png ? "png" : "bmp");
-    // Texts go on the image, not the writer: the writer's texts lose their
-    // line ends.
-    for (const auto& [key, value] : texts) pixels.setText(key, value);
-    if (!writer.write(pixels)) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                      : writer.errorString();
+    const auto fail = [&](const QString& reason) {
         file.cancelWriting();
         file.commit();
-        return {false, path + ": " + reason};
+        return WriteResult{false, path + ": " + reason};
+    };
+    if (format == ImageFormat::Png) {
+        if (const QString error = writePng(file, image, texts); !error.isEmpty()) return fail(error);
+    } else {
+        QImageWriter writer(&file, "bmp");
+        if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
+            return fail(file.error() != QFileDevice::NoError ? file.errorString()
+                                                             : writer.errorString());
     }
     if (!file.commit()) return {false, path + ": " + file.errorString()};
     return {true, {}};

@@ -25,9 +25,9 @@ struct WriteResult {
 // Writes `image` to `path` through a temporary file renamed into place, so a
 // failure (missing folder, no permission, full disk) leaves no partial file.
 // Replaces an existing file only when `replace` is true. PNG files carry
-// `texts`; a bitmap is written as 24-bit colour. An image given in RGB888 or
-// RGB32 is written as it is, without a copy (a print-size picture is large).
-WriteResult writeImage(QImage image, const QString& path, bool replace, const ImageTexts& texts = {});
+// `texts`; a bitmap is written as 24-bit colour.
+WriteResult writeImage(const QImage& image, const QString& path, bool replace,
+                       const ImageTexts& texts = {});
 
 // `folder/base.ext`, or `folder/base-2.ext`, `-3`, ... : the first name that
 // does not exist yet and that `taken` (if given) does not claim.

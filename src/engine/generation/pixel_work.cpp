@@ -6,12 +6,13 @@
 
 namespace momentart {
 
-void PixelWork::visit(GenerationState& s, Canvas& canvas, int column, int row) const {
+void PixelWork::visit(GenerationState& s, PixelGeometry& geometry, Canvas& canvas, int column,
+                      int row) const {
     s.i = column;
     s.j = row;
     s.x = run_.frame.worldX(column);
     s.y = run_.frame.worldY(row);
-    pixelGeometry(s, run_.frame);
+    geometry.at(s);
     if (run_.krizanje != 1) {
         // Cross mode 2: each pixel takes one of the two formula pairs.
         if (drawWhole(s.rnd, 2, 1) == 1) {

@@ -5,6 +5,7 @@
 
 #include "engine/generation/catalogue.h"
 #include "engine/generation/geometry.h"
+#include "engine/generation/geometry_reads.h"
 #include "engine/generation/pixel_work.h"
 #include "engine/generation/visit_executors.h"
 #include "engine/stamp.h"
@@ -106,7 +107,7 @@ bool makeimage(GenerationState& s, Canvas& canvas, RunHost& host, const RunOptio
     s.vis = Canvas::kHeight * scale;
     scaleFrame(run.frame, s, scale);
 
-    const PixelWork work(run, scale);
+    const PixelWork work(run, scale, pictureReads(s, run) | options.alsoComputed);
     const VisitTask task{s,
                          canvas,
                          work,

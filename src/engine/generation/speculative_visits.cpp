@@ -64,7 +64,9 @@ private:
 
 // One thread's share of the lines.
 struct Region {
+    explicit Region(PixelGeometry g) : geometry(std::move(g)) {}
     std::size_t firstLine = 0, endLine = 0;
+    PixelGeometry geometry;  // of its positions, in order
     GenerationState guess;  // the entry state it was visited from
     // The state after visit `after` (1, 2, 4, ... of the region).
     struct Snapshot {
@@ -80,7 +82,7 @@ public:
     SplitRun(const VisitTask& task, std::vector<PlannedLine> lines, int jobs)
         : task_(task), lines_(std::move(lines)), total_(visitCount(task.lastColumn, task.lastRow)) {
         // Regions of about equal numbers of visits.
-        regions_.resize(static_cast<std::size_t>(jobs));
+        for (int r = 0; r < jobs; ++r) regions_.emplace_back(task.work.geometry());
         std::size_t line = 0;
         long visited = 0;
         for (std::size_t r = 0; r < regions_.size(); ++r) {
@@ -104,7 +106,13 @@ public:
         visitLines(truth, regions_[0], nullptr);
         for (std::thread& helper : helpers) helper.join();
         for (std::size_t r = 1; r < regions_.size() && !failed(); ++r) confirm(regions_[r], truth);
-        if (!failed()) task_.s = truth;
+        if (failed()) return;
+        // The geometry of the positions is the same whatever the state: the
+        // regions' own, one after the other, are that of the whole order.
+        PixelGeometry whole = regions_[0].geometry;
+        for (std::size_t r = 1; r < regions_.size(); ++r) whole.continueWith(regions_[r].geometry);
+        whole.settle(truth);
+        task_.s = truth;
     }
 
     bool mispredicted() const { return mispredicted_.load(); }
@@ -121,7 +129,7 @@ private:
 
     // Visits the region's lines with `s`, keeping snapshots in `keep` if
     // given; checks the generator at each line's end.
-    void visitLines(GenerationState& s, const Region& region, Region* keep) {
+    void visitLines(GenerationState& s, Region& region, Region* keep) {
         long after = 0;
         long nextSnapshot = 1;
         for (std::size_t n = region.firstLine; n < region.endLine && !failed(); ++n) {
@@ -130,7 +138,7 @@ private:
             // prediction already holds where that leaves the generator.
             s.rnd = planned.start;
             planned.line.forEach([&](int column, int row) {
-                task_.work.visit(s, task_.canvas, column, row);
+                task_.work.visit(s, region.geometry, task_.canvas, column, row);
                 if (keep != nullptr && ++after == nextSnapshot) {
                     keep->snapshots.push_back({after, s});
                     nextSnapshot *= 2;
@@ -149,6 +157,7 @@ private:
         long after = 0;
         std::size_t snapshot = 0;
         bool converged = false;
+        PixelGeometry again = task_.work.geometry();
         for (std::size_t n = region.firstLine; n < region.endLine && !converged && !failed(); ++n) {
             const PlannedLine& planned = lines_[n];
             truth.rnd = planned.start;
@@ -156,7 +165,7 @@ private:
                 // The position is this region's alone: clearing it first
                 // undoes what the guessed run may have painted there.
                 task_.canvas.set(column, row, 0);
-                task_.work.visit(truth, task_.canvas, column, row);
+                task_.work.visit(truth, again, task_.canvas, column, row);
                 ++after;
                 if (snapshot < region.snapshots.size() && region.snapshots[snapshot].after == after) {
                     converged = sameNumbersAndGenerator(truth, region.snapshots[snapshot].state);

@@ -7,12 +7,13 @@ namespace {
 // Visits each line as the order hands it over.
 class SequentialVisitor final : public LineVisitor {
 public:
-    SequentialVisitor(const VisitTask& task, long total) : task_(task), total_(total) {}
+    SequentialVisitor(const VisitTask& task, long total)
+        : task_(task), geometry_(task.work.geometry()), total_(total) {}
 
     void line(const VisitLine& line) override {
         if (stopped_) return;
         line.forEach([this](int column, int row) {
-            task_.work.visit(task_.s, task_.canvas, column, row);
+            task_.work.visit(task_.s, geometry_, task_.canvas, column, row);
         });
         visited_ += line.visits();
         if (task_.observer != nullptr) {
@@ -22,9 +23,11 @@ public:
     }
 
     bool stopped() const { return stopped_; }
+    const PixelGeometry& geometry() const { return geometry_; }
 
 private:
     const VisitTask& task_;
+    PixelGeometry geometry_;
     long total_;
     long visited_ = 0;
     bool stopped_ = false;
@@ -35,7 +38,9 @@ private:
 bool visitInSequence(const VisitTask& task) {
     SequentialVisitor visitor(task, visitCount(task.lastColumn, task.lastRow));
     visitInOrder(task.nacin, task.lastColumn, task.lastRow, task.s.rnd, visitor, task.scale);
-    return !visitor.stopped();
+    if (visitor.stopped()) return false;
+    visitor.geometry().settle(task.s);
+    return true;
 }
 
 }  // namespace momentart

@@ -22,8 +22,9 @@ struct VisitTask {
     RunObserver* observer = nullptr;  // told after each line (one thread) or chunk
 };
 
-// Visits every position in order on the calling thread. Returns false when
-// the observer asked to stop.
+// Visits every position in order on the calling thread, then settles the
+// geometry the picture did not read. Returns false when the observer asked
+// to stop.
 bool visitInSequence(const VisitTask& task);
 
 // The same visits on `jobs` threads (the caller's among them), giving
