@@ -55,7 +55,7 @@ int runBatchCommand(BatchRequest request, QTextStream& err) {
                                 .arg(folder) +
                             skippedNote(outcome.skipped);
     if (!outcome.error.isEmpty()) {
-        err << "momentart render: cannot write " << outcome.error << " (" << written << ")\n";
+        err << "momentart render: " << outcome.error << " (" << written << ")\n";
         return 1;
     }
     if (outcome.gaveUp || outcome.outOfSeeds) {

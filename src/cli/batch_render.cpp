@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <mutex>
+#include <new>
 #include <vector>
 
 #include "platform/image_files.h"
@@ -128,8 +129,19 @@ BatchOutcome runBatch(const BatchPlan& plan, const std::atomic<bool>& stop,
             settings.seed = plan.firstSeed + static_cast<std::uint32_t>(n);
             settings.type = plan.type;
             settings.stamp = plan.stamp;
+            settings.scale = plan.scale;
             settings.moment = plan.moment;
-            candidate.picture = std::make_unique<RenderedPicture>(renderFresh(settings));
+            try {
+                candidate.picture = std::make_unique<RenderedPicture>(renderFresh(settings));
+            } catch (const std::bad_alloc&) {
+                std::lock_guard guard(reportLock);
+                if (outcome.error.isEmpty())
+                    outcome.error = QString("not enough memory for a picture of %1 x %2 pixels")
+                                        .arg(Canvas::kWidth * plan.scale)
+                                        .arg(Canvas::kHeight * plan.scale);
+                halt.store(true);
+                return;
+            }
             if (plan.skipDull) {
                 candidate.interest = measureInterest(*candidate.picture->canvas);
                 candidate.dull = plan.dull(*candidate.interest);
@@ -156,7 +168,7 @@ BatchOutcome runBatch(const BatchPlan& plan, const std::atomic<bool>& stop,
 
             std::lock_guard guard(reportLock);
             if (!result.ok) {
-                if (outcome.error.isEmpty()) outcome.error = result.error;
+                if (outcome.error.isEmpty()) outcome.error = "cannot write " + result.error;
                 halt.store(true);
                 continue;
             }

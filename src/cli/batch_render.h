@@ -18,6 +18,7 @@ struct BatchPlan {
     int count = 1;
     int type = 0;                 // 9..66, or 0: each picture's type drawn by the catalogue
     bool stamp = true;
+    int scale = 1;                // 1..16: pictures of 600 K x 450 K
     int jobs = 1;                 // worker threads
     QString folder;               // must exist
     // The moment that names every picture; by default each picture's own.
@@ -47,7 +48,7 @@ struct BatchOutcome {
     int skipped = 0;          // dull pictures not written
     bool gaveUp = false;      // too many dull seeds in a row
     bool outOfSeeds = false;  // the last seed, 4294967295, was reached first
-    QString error;            // the first file that could not be written, if any
+    QString error;            // what stopped the batch, if anything: a file not written, no memory
 };
 
 // The file name (without folder and extension) of a batch picture:

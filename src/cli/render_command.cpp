@@ -2,9 +2,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <functional>
+#include <new>
+#include <optional>
 
 #include "engine/generation/catalogue.h"
 #include "engine/interest.h"
+#include "engine/generation/run.h"
 #include "cli/batch_command.h"
 #include "cli/command_options.h"
 #include "platform/image_files.h"
@@ -26,9 +30,12 @@ const QList<OptionInfo> kRenderOptions = {
                   "a batch uses S, S+1, ..."},
     {"no-stamp", nullptr, "leave out the signature line: exactly the computed pixels"},
     {"count", "N", "make a batch of N pictures (1..1000000), each from a fresh start"},
-    {"jobs", "J", "with --count: worker threads, 1..1024 (default: every core)"},
+    {"jobs", "J", "threads, 1..1024 (default: every core): with --count, pictures made at once; "
+                  "otherwise threads sharing the one picture (the pixels are the same for any J)"},
     {"skip-dull", nullptr, "with --count: write only pictures that are not dull, going on with "
                            "further seeds until N are written (see 'interest' below)"},
+    {"scale", "K", "compute the picture K times as wide and high, 1..16: 600 K x 450 K pixels, "
+                   "the same picture in finer detail (default 1; with --from: the recipe's scale)"},
     {"from", "FILE", "make a picture again from its recipe: a PNG that momentart wrote, a bitmap "
                      "with its .recipe beside it, or a .recipe file (the recipe fixes seed, type "
                      "and stamp)"},
@@ -47,6 +54,7 @@ struct RenderRequest {
     RenderSettings settings;
     int count = 1;
     int jobs = 1;
+    std::optional<int> scale;  // --scale, when given
     QString from;
     QString out;
     bool force = false;
@@ -69,28 +77,31 @@ QString readRequest(const ParsedOptions& options, RenderRequest& request) {
     if (options.has("from")) {
         request.mode = Mode::Again;
         request.from = options.value("from");
-        for (const char* fixed : {"type", "seed", "no-stamp", "count", "jobs", "skip-dull"})
+        for (const char* fixed : {"type", "seed", "no-stamp", "count", "skip-dull"})
             if (options.has(fixed)) return notWith(fixed, "--from: the picture's recipe decides");
         if (request.from.isEmpty()) return "--from needs the path of a picture or a recipe";
     } else if (options.has("count")) {
         request.mode = Mode::Batch;
         if (request.force) return notWith("force", "--count: a batch never replaces a file");
-    } else {
-        for (const char* batchOnly : {"jobs", "skip-dull"})
-            if (options.has(batchOnly)) return QString("--%1 goes with --count").arg(batchOnly);
+    } else if (options.has("skip-dull")) {
+        return "--skip-dull goes with --count";
     }
 
     const WholeOption type = wholeOption(options, "type", kFirstType, kLastType, 0);
     const WholeOption count = wholeOption(options, "count", 1, kMostPictures, 1);
     const WholeOption jobs = jobsOption(options);
+    const WholeOption scale = wholeOption(options, "scale", 1, kLargestScale, 1);
     // A timer's seed is the bit pattern of a positive float, far below the
     // end of the range: a batch of any size fits after it.
     const WholeOption seed = seedOption(options);
-    for (const WholeOption* whole : {&type, &count, &jobs, &seed})
+    for (const WholeOption* whole : {&type, &count, &jobs, &seed, &scale})
         if (!whole->error.isEmpty()) return whole->error;
     request.settings.type = static_cast<int>(type.value);
     request.count = static_cast<int>(count.value);
     request.jobs = static_cast<int>(jobs.value);
+    if (options.has("scale")) request.scale = static_cast<int>(scale.value);
+    request.settings.scale = static_cast<int>(scale.value);
+    request.settings.jobs = request.jobs;
     if (seed.value + count.value - 1 > kLastSeed)
         return QString("--seed %1 with --count %2 goes past the last seed, 4294967295")
             .arg(seed.value)
@@ -139,12 +150,25 @@ int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QT
     return 0;
 }
 
+// Renders one picture and writes it; a picture whose memory cannot be had
+// is one line and exit status 1.
+int renderSingle(const std::function<RenderedPicture()>& render, int scale,
+                 const RenderRequest& request, QTextStream& out, QTextStream& err) {
+    try {
+        return writeSingle(render(), request, out, err);
+    } catch (const std::bad_alloc&) {
+        err << "momentart render: not enough memory for a picture of " << Canvas::kWidth * scale
+            << " x " << Canvas::kHeight * scale << " pixels (scale " << scale << ")\n";
+        return 1;
+    }
+}
+
 }  // namespace
 
 QString renderHelp() {
     return "usage: momentart render [options]\n"
            "       momentart render --count N [--seed S] [--type T] [--out FOLDER] [--jobs J] [--skip-dull]\n"
-           "       momentart render --from PICTURE.png|PICTURE.bmp|RECIPE.recipe [--out FILE]\n"
+           "       momentart render --from PICTURE.png|PICTURE.bmp|RECIPE.recipe [--scale K] [--out FILE]\n"
            "Computes one picture, as the window's \"new image\" does at start-up, and writes it;\n"
            "prints the file written, the picture's name, its image type, its seed and its\n"
            "interest (below).\n"
@@ -152,8 +176,9 @@ QString renderHelp() {
            "S, S+1, ..., named <name>-type<T>-seed<S>.png, with progress on stderr; Ctrl-C\n"
            "stops after the pictures under way. With --from it makes a picture again, bit for\n"
            "bit, from its recipe: the one a PNG carries, the .recipe file beside a bitmap\n"
-           "the window saved, or a recipe file of the history. Every PNG written carries\n"
-           "its recipe; no file is replaced unless --force says so.\n\n"
+           "the window saved, or a recipe file of the history; with --scale K as a print\n"
+           "version of 600 K x 450 K pixels. Every PNG written carries its recipe and scale;\n"
+           "no file is replaced unless --force says so.\n\n"
            "interest: every picture is measured above its stamp: common, the share of its\n"
            "most common colour; spread, the standard deviation of its brightness (0..255);\n"
            "detail, the mean brightness difference of neighbouring pixels. It is dull when\n"
@@ -163,7 +188,8 @@ QString renderHelp() {
            "when " + QString::number(kMissesPerPicture) + " x N seeds in a row were all dull.\n\n"
            "options:\n" +
            describeOptions(kRenderOptions) +
-           "\nexit status: 0 written, 1 a file or folder could not be written, 2 bad input,\n"
+           "\nexit status: 0 written, 1 a file or folder could not be written or the memory for\n"
+           "the picture could not be had, 2 bad input,\n"
            "130 a batch stopped by Ctrl-C\n";
 }
 
@@ -190,6 +216,7 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
         batch.plan.count = request.count;
         batch.plan.type = request.settings.type;
         batch.plan.stamp = request.settings.stamp;
+        batch.plan.scale = request.settings.scale;
         batch.plan.jobs = request.jobs;
         batch.plan.skipDull = request.skipDull;
         batch.plan.folder = request.out.isEmpty() ? defaultPicturesFolder() : request.out;
@@ -202,12 +229,16 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
             err << "momentart render: " << read.error << "\n";
             return 2;
         }
-        return writeSingle(renderFromRecipe(*read.recipe), request, out, err);
+        Recipe recipe = *read.recipe;
+        if (request.scale) recipe.scale = *request.scale;
+        return renderSingle([&] { return renderFromRecipe(recipe, nullptr, request.jobs); },
+                            recipe.scale, request, out, err);
     }
     case Mode::Single:
         break;
     }
-    return writeSingle(renderFresh(request.settings), request, out, err);
+    return renderSingle([&] { return renderFresh(request.settings); }, request.settings.scale,
+                        request, out, err);
 }
 
 }  // namespace momentart

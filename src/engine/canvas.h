@@ -1,9 +1,11 @@
-// The picture the engine paints into: 600 x 450 pixels of 24-bit colour,
-// owned by the caller (the window, the renderer, a batch worker).
+// The picture the engine paints into: 24-bit colour pixels, 600 x 450 at the
+// standard size or K times as wide and high for a scaled run, owned by the
+// caller (the window, the renderer, a batch worker).
 #pragma once
 
-#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace momentart {
 
@@ -20,22 +22,30 @@ inline constexpr int blueOf(ColourNumber c) { return static_cast<int>((c >> 16) 
 
 class Canvas {
 public:
+    // The standard size of a picture (scale 1).
     static constexpr int kWidth = 600;
     static constexpr int kHeight = 450;
 
-    Canvas() { clear(); }
+    // A black picture of the given size. Throws std::bad_alloc when the
+    // memory cannot be had.
+    explicit Canvas(int width = kWidth, int height = kHeight)
+        : width_(width), height_(height),
+          pixels_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0) {}
+
+    int width() const { return width_; }
+    int height() const { return height_; }
 
     // Paints every pixel black (the background of every run).
-    void clear() { pixels_.fill(0); }
+    void clear() { pixels_.assign(pixels_.size(), 0); }
 
     // Sets one pixel; points outside the picture change nothing.
     void set(int column, int row, ColourNumber colour) {
-        if (column >= 0 && column < kWidth && row >= 0 && row < kHeight)
-            pixels_[static_cast<std::size_t>(row) * kWidth + column] = colour;
+        if (column >= 0 && column < width_ && row >= 0 && row < height_)
+            pixels_[static_cast<std::size_t>(row) * width_ + column] = colour;
     }
 
     ColourNumber at(int column, int row) const {
-        return pixels_[static_cast<std::size_t>(row) * kWidth + column];
+        return pixels_[static_cast<std::size_t>(row) * width_ + column];
     }
 
     // Row-major pixels, row 0 first.
@@ -45,7 +55,9 @@ public:
     bool operator==(const Canvas&) const = default;
 
 private:
-    std::array<ColourNumber, static_cast<std::size_t>(kWidth) * kHeight> pixels_{};
+    int width_;
+    int height_;
+    std::vector<ColourNumber> pixels_;
 };
 
 }  // namespace momentart

@@ -48,6 +48,8 @@ public:
     virtual ~RunObserver() = default;
     // `visited` of `total` pixel visits are done; `canvas` holds them.
     virtual void progress(const Canvas& canvas, long visited, long total) = 0;
+    // Asked between lines: true ends the run early, its picture unfinished.
+    virtual bool stopRequested() { return false; }
 };
 
 // The services of one run. The printer and the observer may be absent: with

@@ -38,11 +38,12 @@ constexpr std::string_view kRndStateKey = "rnd-state";
 constexpr std::string_view kRndIncrementKey = "rnd-increment";
 constexpr std::string_view kCheckKey = "check";
 
-// Optional keys: absent, the picture is no variation. Written after the
-// required keys, before the check line, and only for a variation.
+// Optional keys, written before the check line only when they say
+// something: absent, the picture is of scale 1 and no variation.
+constexpr std::string_view kScaleKey = "scale";
 constexpr std::string_view kVariationKey = "variation";
 constexpr std::string_view kVariationSeedKey = "variation-seed";
-constexpr std::string_view kOptionalKeys[] = {kVariationKey, kVariationSeedKey};
+constexpr std::string_view kOptionalKeys[] = {kScaleKey, kVariationKey, kVariationSeedKey};
 
 bool isOptionalKey(std::string_view key) {
     for (std::string_view optional : kOptionalKeys)
@@ -197,6 +198,7 @@ Recipe makeimageRecorded(GenerationState& s, Canvas& canvas, RunHost& host,
     recipe.forcedType = options.forcedType;
     recipe.stamp = host.printer != nullptr;
     recipe.variation = options.variation;
+    recipe.scale = options.scale;
     ClockRecorder clock(host.clock);
     RunHost recording{clock, host.printer, host.observer};
     makeimage(s, canvas, recording, options);
@@ -205,14 +207,17 @@ Recipe makeimageRecorded(GenerationState& s, Canvas& canvas, RunHost& host,
     return recipe;
 }
 
-void remake(const Recipe& recipe, GenerationState& s, Canvas& canvas, TextPrinter* printer,
-            RunObserver* observer) {
+bool remake(const Recipe& recipe, GenerationState& s, Canvas& canvas, TextPrinter* printer,
+            RunObserver* observer, int jobs) {
     s = recipe.before;
     FixedMomentClock clock(recipe.seed, recipe.moment);
     RunHost host{clock, recipe.stamp ? printer : nullptr, observer};
-    RunOptions options(recipe.forcedType);
+    RunOptions options;
+    options.forcedType = recipe.forcedType;
     options.variation = recipe.variation;
-    makeimage(s, canvas, host, options);
+    options.scale = recipe.scale;
+    options.jobs = jobs;
+    return makeimage(s, canvas, host, options);
 }
 
 std::string encodeRecipe(const Recipe& recipe) {
@@ -232,6 +237,7 @@ std::string encodeRecipe(const Recipe& recipe) {
     line(kRndIncrementKey, hex64(s.rnd.rawIncrement()));
     for (const TextField& field : kTextFields) line(field.name, escapeText(s.*field.member));
     for (const NumberField& field : numberFields()) line(field.name, exactNumber(s.*field.member));
+    if (recipe.scale != 1) line(kScaleKey, std::to_string(recipe.scale));
     if (recipe.variation.kind != VariationKind::None) {
         line(kVariationKey, std::string(variationName(recipe.variation.kind)));
         line(kVariationSeedKey, std::to_string(recipe.variation.seed));
@@ -334,6 +340,12 @@ RecipeReading decodeRecipe(std::string_view text) {
     if (const auto v = value(kStampKey)) {
         if (*v != "0" && *v != "1") return bad(kStampKey, "0 or 1");
         recipe.stamp = *v == "1";
+    }
+    // The scale is optional: a recipe without it is of scale 1.
+    if (const auto found = values.find(kScaleKey); found != values.end()) {
+        const auto scale = readUnsigned(found->second.first, 10, kLargestScale);
+        if (!scale || *scale < 1) return bad(kScaleKey, "a whole number from 1 to 16");
+        recipe.scale = static_cast<int>(*scale);
     }
     std::optional<std::uint64_t> rndState, rndIncrement;
     if (const auto v = value(kRndStateKey)) {

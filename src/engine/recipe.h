@@ -25,6 +25,7 @@ struct Recipe {
     CalendarTime moment;      // the moment that named the picture
     bool stamp = true;        // whether the run printed the stamp
     Variation variation;      // the part drawn anew, if the picture is a variation
+    int scale = 1;            // 1..16: the picture is 600 K x 450 K pixels
 };
 
 // A clock that gives a fixed seed and a fixed moment: a recipe's replay.
@@ -45,11 +46,12 @@ Recipe makeimageRecorded(GenerationState& s, Canvas& canvas, RunHost& host,
                          const RunOptions& options = {});
 
 // Makes the recipe's picture again: `s` becomes the recorded state, then one
-// run with the recorded seed, moment and type. `printer` stamps the picture
-// when the recipe says it was stamped (it may be null for a recipe without
-// a stamp).
-void remake(const Recipe& recipe, GenerationState& s, Canvas& canvas, TextPrinter* printer,
-            RunObserver* observer = nullptr);
+// run with the recorded seed, moment, type and scale (`canvas` must be of
+// that scale's size) on `jobs` threads. `printer` stamps the picture when the
+// recipe says it was stamped (it may be null for a recipe without a stamp).
+// Returns false when the observer stopped it.
+bool remake(const Recipe& recipe, GenerationState& s, Canvas& canvas, TextPrinter* printer,
+            RunObserver* observer = nullptr, int jobs = 1);
 
 // The recipe as text (docs/recipe.md).
 std::string encodeRecipe(const Recipe& recipe);

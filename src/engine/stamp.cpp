@@ -8,14 +8,15 @@ std::string stampedTypeNumber(double izbor) {
     return " " + std::to_string(static_cast<long long>(std::llround(izbor)));
 }
 
-void signimage(const GenerationState& s, Canvas& canvas, TextPrinter& printer) {
+void signimage(const GenerationState& s, Canvas& canvas, TextPrinter& printer, int scale) {
+    const int top = kStampTop * scale;
     const TextLine lines[] = {
-        {12, kStampTop, s.imeslike},
-        {220, kStampTop, s.tekst1},
-        {420, kStampTop, s.tekst2},
-        {580, kStampTop, stampedTypeNumber(s.izbor)},
+        {12 * scale, top, s.imeslike},
+        {220 * scale, top, s.tekst1},
+        {420 * scale, top, s.tekst2},
+        {580 * scale, top, stampedTypeNumber(s.izbor)},
     };
-    printer.print(canvas, lines, kStampPoints, kStampColour);
+    printer.print(canvas, lines, kStampPoints * scale, kStampColour);
 }
 
 }  // namespace momentart

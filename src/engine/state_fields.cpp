@@ -1,6 +1,7 @@
 #include "engine/state_fields.h"
 
 #include <array>
+#include <cstring>
 
 namespace momentart {
 
@@ -49,6 +50,14 @@ constexpr std::array kNumberFields = {
 }  // namespace
 
 std::span<const NumberField> numberFields() { return kNumberFields; }
+
+bool sameNumbersAndGenerator(const GenerationState& a, const GenerationState& b) {
+    if (!(a.rnd == b.rnd)) return false;
+    // Bit for bit: -0 and 0 differ, and either may change a later result.
+    for (const NumberField& field : kNumberFields)
+        if (std::memcmp(&(a.*field.member), &(b.*field.member), sizeof(double)) != 0) return false;
+    return true;
+}
 
 const NumberField* findNumberField(std::string_view name) {
     for (const NumberField& field : kNumberFields)

@@ -17,6 +17,11 @@ struct NumberField {
 // Every number field of GenerationState, each exactly once.
 std::span<const NumberField> numberFields();
 
+// True when every number field holds the same bits in both states and their
+// generators stand at the same place: from here on the same work gives the
+// same results (the texts are not compared).
+bool sameNumbersAndGenerator(const GenerationState& a, const GenerationState& b);
+
 // The field of that name, or nullptr.
 const NumberField* findNumberField(std::string_view name);
 

@@ -7,11 +7,17 @@
 
 namespace momentart {
 
-// The canvas as a 600 x 450 RGB image.
-QImage toQImage(const Canvas& canvas);
+// The canvas, from row `firstRow` down, as an RGB image. Throws
+// std::bad_alloc when the image's memory cannot be had.
+QImage toQImage(const Canvas& canvas, int firstRow = 0);
 
-// Copies a 600 x 450 image's pixels into the canvas.
-void fromQImage(const QImage& image, Canvas& canvas);
+// The canvas as a 24-bit RGB image (3 bytes a pixel): what files are written
+// from. Throws std::bad_alloc when the image's memory cannot be had.
+QImage toRgb888(const Canvas& canvas);
+
+// Copies an image's pixels into the canvas from row `firstRow` down (as far
+// as both reach).
+void fromQImage(const QImage& image, Canvas& canvas, int firstRow = 0);
 
 // Marks the image as made for a screen of 96 dots per inch, the resolution
 // the picture box works at (9 points are 12 pixels there).

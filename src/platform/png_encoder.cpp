@@ -48,27 +48,30 @@ void append(png_structp png, png_bytep data, png_size_t size) {
 
 void flushNothing(png_structp) {}
 
-// The whole file through libpng, from 32-bit pixels 0xffRRGGBB. libpng
-// leaves a failure by longjmp, so nothing here may need destroying.
-bool writeAll(png_structp png, png_infop info, const QImage& rgb32, png_text* texts, int textCount) {
+// The whole file through libpng, from 24-bit pixels R, G, B or 32-bit
+// pixels 0xffRRGGBB. libpng leaves a failure by longjmp, so nothing here may
+// need destroying.
+bool writeAll(png_structp png, png_infop info, const QImage& pixels, png_text* texts, int textCount) {
     if (setjmp(png_jmpbuf(png))) return false;
-    png_set_IHDR(png, info, static_cast<png_uint_32>(rgb32.width()),
-                 static_cast<png_uint_32>(rgb32.height()), 8, PNG_COLOR_TYPE_RGB,
+    png_set_IHDR(png, info, static_cast<png_uint_32>(pixels.width()),
+                 static_cast<png_uint_32>(pixels.height()), 8, PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_pHYs(png, info, kDotsPerMetre, kDotsPerMetre, PNG_RESOLUTION_METER);
     if (textCount > 0) png_set_text(png, info, texts, textCount);
     png_set_compression_level(png, kCompressionLevel);
     png_set_filter(png, PNG_FILTER_TYPE_BASE, kFilters);
     png_write_info(png, info);
-    // The pixels in memory: B, G, R, unused on a little-endian machine;
-    // unused, R, G, B on a big-endian one.
-    if constexpr (std::endian::native == std::endian::little) {
-        png_set_bgr(png);
-        png_set_filler(png, 0, PNG_FILLER_AFTER);
-    } else {
-        png_set_filler(png, 0, PNG_FILLER_BEFORE);
+    // 32-bit pixels in memory: B, G, R, unused on a little-endian machine;
+    // unused, R, G, B on a big-endian one. 24-bit ones are as the file has them.
+    if (pixels.format() != QImage::Format_RGB888) {
+        if constexpr (std::endian::native == std::endian::little) {
+            png_set_bgr(png);
+            png_set_filler(png, 0, PNG_FILLER_AFTER);
+        } else {
+            png_set_filler(png, 0, PNG_FILLER_BEFORE);
+        }
     }
-    for (int row = 0; row < rgb32.height(); ++row) png_write_row(png, rgb32.constScanLine(row));
+    for (int row = 0; row < pixels.height(); ++row) png_write_row(png, pixels.constScanLine(row));
     png_write_end(png, info);
     return true;
 }
@@ -76,7 +79,9 @@ bool writeAll(png_structp png, png_infop info, const QImage& rgb32, png_text* te
 }  // namespace
 
 QString writePng(QIODevice& file, const QImage& image, const ImageTexts& texts) {
-    const QImage rgb32 = image.convertToFormat(QImage::Format_RGB32);
+    // A 24-bit image is written as it is: a print-size picture is not copied.
+    const QImage pixels = image.format() == QImage::Format_RGB888 ? image
+                                                                   : image.convertToFormat(QImage::Format_RGB32);
 
     // Keys and values stay alive in `bytes` until the file is written.
     std::vector<QByteArray> bytes;
@@ -108,7 +113,7 @@ QString writePng(QIODevice& file, const QImage& image, const ImageTexts& texts) 
         return "PNG encoder: out of memory";
     }
     png_set_write_fn(png, &out, append, flushNothing);
-    const bool written = writeAll(png, info, rgb32, chunks.data(), static_cast<int>(chunks.size()));
+    const bool written = writeAll(png, info, pixels, chunks.data(), static_cast<int>(chunks.size()));
     png_destroy_write_struct(&png, &info);
     return written ? QString() : QString::fromLocal8Bit(out.error);
 }

@@ -21,6 +21,7 @@ ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, cons
         {"Title", QString::fromStdString(after.imeslike)},
         {"Type", QString::number(std::llround(after.izbor))},
         {"Seed", QString::number(recipe.seed)},
+        {"Scale", QString::number(recipe.scale)},
         {"Interest", QString::fromStdString(interestText(interest))},
         {kRecipeKey, QString::fromStdString(encodeRecipe(recipe))},
     };
@@ -32,7 +33,7 @@ ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, cons
 WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
                          const GenerationState& after, bool replace,
                          const std::optional<Interest>& measured) {
-    return writeImage(toQImage(canvas), path, replace,
+    return writeImage(toRgb888(canvas), path, replace,
                       pictureTexts(recipe, after, measured ? *measured : measureInterest(canvas)));
 }
 

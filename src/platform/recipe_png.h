@@ -1,6 +1,6 @@
-// PNG files that carry their recipe: Software, Title, Type, Seed, Interest
-// and Recipe texts (docs/recipe.md), and reading the recipe back from such a
-// file.
+// PNG files that carry their recipe: Software, Title, Type, Seed, Scale,
+// Interest and Recipe texts (docs/recipe.md), and reading the recipe back
+// from such a file.
 #pragma once
 
 #include <QString>

@@ -18,6 +18,8 @@ struct RenderSettings {
     std::uint32_t seed = 0;  // used wherever the window would read the timer
     int type = 0;            // 9..66, or 0 to let the catalogue draw it
     bool stamp = true;
+    int scale = 1;           // 1..16: 600 K x 450 K pixels
+    int jobs = 1;            // threads sharing the picture (same pixels for any number)
     // The moment that names the picture; by default the clock's when the
     // run asks.
     std::optional<CalendarTime> moment;
@@ -25,15 +27,21 @@ struct RenderSettings {
 
 struct RenderedPicture {
     GenerationState state;   // the state after the run
-    std::unique_ptr<Canvas> canvas = std::make_unique<Canvas>();
+    std::unique_ptr<Canvas> canvas;
     Recipe recipe;           // how to make it again
 };
 
 // Start-up with `settings.seed`, then one run. The observer, if any, is told as
-// the picture grows.
+// the picture grows. Throws std::bad_alloc when the picture's memory cannot be
+// had.
 RenderedPicture renderFresh(const RenderSettings& settings, RunObserver* observer = nullptr);
 
-// The recipe's picture, made again.
-RenderedPicture renderFromRecipe(const Recipe& recipe, RunObserver* observer = nullptr);
+// The recipe's picture, made again (at the recipe's scale) on `jobs` threads.
+// Throws std::bad_alloc when the picture's memory cannot be had.
+RenderedPicture renderFromRecipe(const Recipe& recipe, RunObserver* observer = nullptr,
+                                 int jobs = 1);
+
+// The canvas of a picture of scale K: 600 K x 450 K.
+std::unique_ptr<Canvas> canvasOfScale(int scale);
 
 }  // namespace momentart

@@ -16,17 +16,19 @@
 #include <QVBoxLayout>
 
 #include "engine/generation/run.h"
-#include "window/variation_grid.h"
 #include "engine/picture_summary.h"
 #include "engine/startup.h"
 #include "platform/image_convert.h"
 #include "platform/qt_text_printer.h"
 #include "platform/recipe_file.h"
 #include "platform/recipe_png.h"
+#include "window/large_render.h"
+#include "window/large_render_status.h"
 #include "window/pacing_observer.h"
 #include "window/picture_panel.h"
 #include "window/picture_view.h"
 #include "window/thumbnail_strip.h"
+#include "window/variation_grid.h"
 
 namespace momentart {
 
@@ -154,6 +156,13 @@ MainWindow::MainWindow(Clock& clock, const WindowSettings& settings, QWidget* pa
     grid_ = new VariationGrid(client_);
     grid_->move(pictureBox.topLeft() + view_->contentsRect().topLeft());
     grid_->chosen = [this](const RenderedPicture& picture) { adoptPicture(picture); };
+
+    // The line of a "Large" render, between the picture and Command3.
+    large_ = new LargeRender(this);
+    largeStatus_ = new LargeRenderStatus(*large_, client_);
+    largeStatus_->setObjectName("LargeRenderStatus");
+    largeStatus_->setGeometry(pictureBox.left(), pictureBox.bottom() + 2 * kPictureBorder + 4,
+                              pictureBox.width() + 2 * kPictureBorder, 24);
 }
 
 MainWindow::~MainWindow() {
@@ -232,6 +241,7 @@ void MainWindow::carryOut(const Waiting& command) {
         case WindowAction::ShowPicture: showFromHistory(command.picture); break;
         case WindowAction::OpenFile: open(command.path); break;
         case WindowAction::Variations: toggleVariations(); break;
+        case WindowAction::Large: makeLarge(); break;
     }
     // Making an earlier picture again keeps the window busy until it is done.
     busy_ = remaker_ != nullptr;
@@ -379,6 +389,13 @@ void MainWindow::savePng() {
         panel_->showPicture(history_, history_.shownIndex());
     }
     if (reporter_ != nullptr) reporter_->saved(saved.path);
+}
+
+void MainWindow::makeLarge() {
+    // One at a time; the picture shown is made again from its recipe.
+    if (history_.empty() || large_->running()) return;
+    large_->start(history_.shown().recipe, settings_.largeScale);
+    largeStatus_->follow();
 }
 
 void MainWindow::save(const QString& root) {

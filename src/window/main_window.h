@@ -26,6 +26,8 @@ class QThread;
 namespace momentart {
 
 class PicturePanel;
+class LargeRender;
+class LargeRenderStatus;
 class PictureView;
 class VariationGrid;
 struct RenderedPicture;
@@ -37,6 +39,7 @@ struct WindowSettings {
     QString historyFolder;           // where each picture's recipe is kept; empty: nowhere
     int historyKeep = kHistoryKeep;  // how many pictures that folder keeps
     QString open;                    // a picture file to show first instead of making one
+    int largeScale = 4;  // the scale of the "Large" picture, 2..16
 };
 
 // Told of saves besides the status line (the tests listen here).
@@ -94,6 +97,8 @@ public:
     PictureView& pictureView() const { return *view_; }
     // The grid of variations over the picture (key V); hidden when closed.
     VariationGrid& variationGrid() const { return *grid_; }
+    LargeRender& largeRender() const { return *large_; }
+    const LargeRenderStatus& largeStatus() const { return *largeStatus_; }
     // The widget whose coordinates are the window's drawing coordinates.
     QWidget& client() const { return *client_; }
 
@@ -142,6 +147,7 @@ private:
     void savePng();
     void report(const QString& text, bool failure = false);
     void saveFailed(const QString& path, const QString& message);
+    void makeLarge();
     void exitProgram();
     void toggleVariations();
     // A variation chosen in the grid becomes the picture on screen, with its
@@ -177,6 +183,8 @@ private:
     ThumbnailStrip* strip_ = nullptr;
     QLabel* status_ = nullptr;
     VariationGrid* grid_ = nullptr;
+    LargeRender* large_ = nullptr;
+    LargeRenderStatus* largeStatus_ = nullptr;
 
     bool started_ = false;
     bool busy_ = false;

@@ -39,13 +39,16 @@ const QList<WindowCommand>& windowCommands() {
          "save the picture shown as a 24-bit bitmap, with its recipe beside it"},
         {"Command8", "save on C:", {4440, 1440, 1095, 255}, QKeySequence(Qt::Key_C), SaveOnC, form1,
          "the same, on the other drive"},
-        {"Back", "Back", {180, kPanelRow, 1080, 390}, QKeySequence(Qt::Key_Left), Back, panel,
+        {"Back", "Back", {180, kPanelRow, 870, 390}, QKeySequence(Qt::Key_Left), Back, panel,
          "show the picture made before this one"},
-        {"Forward", "Forward", {1350, kPanelRow, 1080, 390}, QKeySequence(Qt::Key_Right), Forward, panel,
+        {"Forward", "Forward", {1140, kPanelRow, 870, 390}, QKeySequence(Qt::Key_Right), Forward, panel,
          "show the picture made after this one"},
-        {"SavePng", "Keep", {2520, kPanelRow, 1080, 390}, QKeySequence(Qt::CTRL | Qt::Key_S), SavePng, panel,
+        {"SavePng", "Keep", {2100, kPanelRow, 870, 390}, QKeySequence(Qt::CTRL | Qt::Key_S), SavePng, panel,
          "save the picture shown as a PNG carrying its recipe, in the momentart folder of Pictures"},
-        {"Variations", "Variations", {3690, kPanelRow, 1080, 390}, QKeySequence(Qt::Key_V), Variations, panel,
+        {"Large", "Large", {3060, kPanelRow, 870, 390}, QKeySequence(Qt::Key_L), Large, panel,
+         "make the picture shown again at a print scale in the background and save it as a PNG with its "
+         "recipe"},
+        {"Variations", "Variations", {4020, kPanelRow, 870, 390}, QKeySequence(Qt::Key_V), Variations, panel,
          "show the picture amid eight of its centres variations; click one to take it"},
     };
     return table;

@@ -24,6 +24,7 @@ enum class WindowAction {
     ShowPicture, // a thumbnail was clicked (no button or key of its own)
     OpenFile,    // a picture file was dropped on the window (no button or key)
     Variations,  // show or hide the grid of the picture's centres variations
+    Large,       // the picture at a print scale, in the background, saved as a PNG
 };
 
 // Where a command's button lies: on Form1 (window pixels) or in the panel

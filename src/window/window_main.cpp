@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "platform/history_store.h"
+#include "engine/generation/run.h"
 #include "platform/options.h"
 #include "platform/recipe_file.h"
 #include "platform/system_clock.h"
@@ -31,6 +32,8 @@ const QList<OptionInfo> kWindowOptions = {
     {"history", "DIR", "where the recipe of every picture made is kept (default: the history folder of "
                        "momentart's application data; see 'momentart history')"},
     {"history-keep", "N", "how many pictures the history keeps, the newest (default 10000)"},
+    {"large-scale", "K", "the scale of the picture the \"Large\" key L saves: 600 K x 450 K pixels, "
+                         "2..16 (default 4)"},
     {"help", nullptr, "show this help"},
 };
 
@@ -87,6 +90,9 @@ QString readWindowSettings(const QStringList& given, WindowSettings& settings, b
             return "--pace must be a number of seconds, 0 or more, not '" + options.value("pace") + "'";
         settings.pace = pace;
     }
+    const WholeOption large = wholeOption(options, "large-scale", 2, kLargestScale, 4);
+    if (!large.error.isEmpty()) return large.error;
+    settings.largeScale = static_cast<int>(large.value);
     for (const auto& [name, root] : {std::pair{"drive-d", &settings.drives.d}, std::pair{"drive-c", &settings.drives.c}}) {
         if (!options.has(name)) continue;
         const QString folder = options.value(name);

@@ -37,5 +37,21 @@ TEST(Random, ReseedingRestartsTheSequence) {
     EXPECT_NE(g.next(), first);
 }
 
+TEST(Random, JumpingAheadLandsWhereThatManyDrawsWould) {
+    for (std::uint32_t seed : {1u, 99u, 4000000000u}) {
+        Pcg32 stepped, jumped;
+        stepped.seed(seed);
+        jumped.seed(seed);
+        std::uint64_t done = 0;
+        for (std::uint64_t draws : {0ULL, 1ULL, 2ULL, 7ULL, 64ULL, 1000ULL, 123457ULL}) {
+            for (std::uint64_t n = 0; n < draws; ++n) stepped.next();
+            jumped.advance(draws);
+            done += draws;
+            EXPECT_EQ(jumped.rawState(), stepped.rawState()) << "after " << done;
+            EXPECT_EQ(jumped.next(), stepped.next());
+        }
+    }
+}
+
 }  // namespace
 }  // namespace momentart

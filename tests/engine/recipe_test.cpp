@@ -140,6 +140,30 @@ TEST(RecipeText, KeysMayComeInAnyOrderBeforeTheCheck) {
     EXPECT_EQ(read.recipe->seed, r.seed);
 }
 
+TEST(RecipeText, TheScaleIsAnOptionalKeyAbsentAtScaleOne) {
+    Recipe r = unusualRecipe();
+    const std::string plain = encodeRecipe(r);
+    EXPECT_EQ(plain.find("\nscale="), std::string::npos);
+    ASSERT_TRUE(decodeRecipe(plain).recipe);
+    EXPECT_EQ(decodeRecipe(plain).recipe->scale, 1);
+    for (int scale : {2, 16}) {
+        r.scale = scale;
+        const RecipeReading read = decodeRecipe(encodeRecipe(r));
+        ASSERT_TRUE(read.recipe) << read.error;
+        EXPECT_EQ(read.recipe->scale, scale);
+    }
+    const std::string withScale = encodeRecipe(r);
+    for (const char* bad : {"scale=0", "scale=17", "scale=two", "scale=-1"}) {
+        const RecipeReading read = decodeRecipe(resigned(replaced(withScale, "scale=16", bad)));
+        EXPECT_FALSE(read.recipe) << bad;
+        EXPECT_NE(read.error.find("scale"), std::string::npos) << read.error;
+    }
+    // Given at 1, it reads as 1 too.
+    const RecipeReading one = decodeRecipe(resigned(replaced(withScale, "scale=16", "scale=1")));
+    ASSERT_TRUE(one.recipe) << one.error;
+    EXPECT_EQ(one.recipe->scale, 1);
+}
+
 struct BadRecipe {
     const char* what;
     std::string text;

@@ -7,11 +7,13 @@
 namespace momentart {
 namespace {
 
-struct Recorder final : PixelVisitor {
+struct Recorder final : LineVisitor {
     std::vector<std::pair<int, int>> visits;
     int lines = 0;
-    void visit(int column, int row) override { visits.emplace_back(column, row); }
-    void lineDone() override { ++lines; }
+    void line(const VisitLine& line) override {
+        line.forEach([this](int column, int row) { visits.emplace_back(column, row); });
+        ++lines;
+    }
 };
 
 constexpr int kLastColumn = 600, kLastRow = 450;

@@ -196,8 +196,7 @@ TEST(RecipePng, FilesWithoutAGoodRecipeAreRefusedWithOneLineAndStatusTwo) {
 TEST(RecipePng, FromRefusesOptionsTheRecipeDecides) {
     QTemporaryDir dir;
     for (const QStringList& extra : {QStringList{"--seed", "3"}, QStringList{"--type", "20"},
-                                     QStringList{"--no-stamp"}, QStringList{"--count", "2"},
-                                     QStringList{"--jobs", "2"}}) {
+                                     QStringList{"--no-stamp"}, QStringList{"--count", "2"}}) {
         const cli::Result result = cli::run(QStringList{"render", "--from", "x.png"} + extra, dir.path());
         EXPECT_EQ(result.status, 2) << extra.join(' ').toStdString();
         EXPECT_TRUE(result.err.contains("cannot go with --from")) << result.err.toStdString();

@@ -147,9 +147,10 @@ struct WindowUnderTest {
     CapturedReports reports;
     std::unique_ptr<MainWindow> window;
 
-    explicit WindowUnderTest(double pace = 0, const QString& open = {}) {
+    explicit WindowUnderTest(double pace = 0, const QString& open = {}, int largeScale = 4) {
         WindowSettings settings;
         settings.pace = pace;
+        settings.largeScale = largeScale;
         settings.drives.d = folder.filePath("d");
         settings.drives.c = folder.filePath("c");
         settings.historyFolder = folder.filePath("history");

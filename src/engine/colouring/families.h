@@ -14,6 +14,9 @@ void familyTwo(GenerationState& s, Canvas& canvas, Spot at, int tip);
 // having done nothing, for a scheme that does not exist.
 bool channelScheme(GenerationState& s, Canvas& canvas, Spot at, int tip);
 
+// The one scheme of family 5, which draws a coin per pixel.
+inline constexpr int kMixedScheme = 62;
+
 // Family 5: scheme 62, a fresh coin per pixel choosing scheme 6 or 13.
 void familyFive(GenerationState& s, Canvas& canvas, Spot at, int tip);
 

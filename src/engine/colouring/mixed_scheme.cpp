@@ -5,7 +5,7 @@
 namespace momentart::colouring {
 
 void familyFive(GenerationState& s, Canvas& canvas, Spot at, int tip) {
-    if (tip != 62) return;  // the family's only scheme
+    if (tip != kMixedScheme) return;  // the family's only scheme
     // The coin is single precision throughout; the largest Rnd value,
     // 1 - 2^-24, rounds 2 * u + 1 up to 3, which also picks scheme 13.
     const float u = s.rnd.rnd();

@@ -21,7 +21,7 @@ constexpr double kTopColour = 16777215;  // white, the largest colour number
 void setPixel(Canvas& canvas, Spot at, ColourNumber colour) {
     const auto x = static_cast<float>(roundHalfEven(static_cast<float>(at.px)));
     const auto y = static_cast<float>(roundHalfEven(static_cast<float>(at.py)));
-    if (!(x >= 0.0f && x < Canvas::kWidth && y >= 0.0f && y < Canvas::kHeight)) return;
+    if (!(x >= 0.0f && x < static_cast<float>(canvas.width()) && y >= 0.0f && y < static_cast<float>(canvas.height()))) return;
     canvas.set(static_cast<int>(x), static_cast<int>(y), colour);
 }
 

@@ -48,23 +48,26 @@ bool readsPair(GeometryReads reads, int p) { return (reads >> (kCentres + p)) & 
 
 Frame placeCentres(const GenerationState& s, Pcg32& rnd) {
     Frame frame;
+    for (double& column : frame.drawnColumn) column = std::floor(rnd.rndDouble() * s.sir);
+    for (double& row : frame.drawnRow) row = std::floor(rnd.rndDouble() * s.vis);
+    scaleFrame(frame, s, 1);
+    return frame;
+}
+
+void scaleFrame(Frame& frame, const GenerationState& s, int scale) {
     frame.skalax = s.sir / s.osx;
     frame.skalay = s.vis / s.osy;
     frame.halfx = s.osx / 2;
     frame.halfy = s.osy / 2;
-    std::array<double, kCentres> columns{}, rows{};
-    for (double& column : columns) column = std::floor(rnd.rndDouble() * s.sir);
-    for (double& row : rows) row = std::floor(rnd.rndDouble() * s.vis);
     for (int n = 0; n < kCentres; ++n) {
-        frame.cx[n] = frame.worldX(columns[n]);
-        frame.cy[n] = frame.worldY(rows[n]);
+        frame.cx[n] = frame.worldX(frame.drawnColumn[n] * scale);
+        frame.cy[n] = frame.worldY(frame.drawnRow[n] * scale);
     }
     for (int p = 0; p < kPairs; ++p) {
         const double ex = frame.cx[kPairFields[p].k] - frame.cx[kPairFields[p].l];
         const double ey = frame.cy[kPairFields[p].k] - frame.cy[kPairFields[p].l];
         frame.d[p] = std::sqrt(ex * ex + ey * ey);
     }
-    return frame;
 }
 
 void PixelGeometry::at(GenerationState& s) {
@@ -104,6 +107,15 @@ void PixelGeometry::settle(GenerationState& s) const {
         if (quotientSeen_[n]) stored(s.*kCentreFields[n].fi, atan(Num(quotient_[n])));
     for (int p = 0; p < kPairs; ++p)
         if (!readsPair(reads_, p)) setPairSum(s, frame_, p);
+}
+
+void PixelGeometry::continueWith(const PixelGeometry& later) {
+    visited_ = visited_ || later.visited_;
+    for (int n = 0; n < kCentres; ++n) {
+        if (!later.quotientSeen_[n]) continue;
+        quotient_[n] = later.quotient_[n];
+        quotientSeen_[n] = true;
+    }
 }
 
 void pixelGeometry(GenerationState& s, const Frame& frame) {

@@ -19,6 +19,8 @@ struct Frame {
     double halfx = 0, halfy = 0;    // osx / 2 and osy / 2
     std::array<double, kCentres> cx{}, cy{};  // centre positions, 3..8
     std::array<double, kPairs> d{};           // centre distances d34 .. d78
+    // The centres' drawn columns and rows on the 600 x 450 lattice.
+    std::array<double, kCentres> drawnColumn{}, drawnRow{};
 
     double worldX(double i) const { return i / skalax - halfx; }
     double worldY(double j) const { return halfy - j / skalay; }
@@ -27,6 +29,12 @@ struct Frame {
 // Sets the scale from `sir`, `vis`, `osx`, `osy` and places the centres:
 // six column draws Int(Rnd * sir), then six row draws Int(Rnd * vis).
 Frame placeCentres(const GenerationState& s, Pcg32& rnd);
+
+// The frame of a run K times as wide and high: the scale from `sir`, `vis`
+// (already K times as large), the drawn centre columns and rows multiplied
+// by K before their world positions, and the centre distances from those.
+// At scale 1 it is the frame placeCentres made.
+void scaleFrame(Frame& frame, const GenerationState& s, int scale);
 
 // A set of the angles fi3..fi8 (bits 0..5) and pair sums ob34..ob78 (bits
 // 6..20, in the order of kPairs): the ones a picture reads.
@@ -58,6 +66,11 @@ public:
     // Gives the unread angles and pair sums the values the full computation
     // would have left after the last pixel.
     void settle(GenerationState& s) const;
+
+    // The geometry of this one's pixels followed by `later`'s (pixels of the
+    // same run visited after them, maybe on another thread): an angle's last
+    // good quotient is the later one's where it saw one.
+    void continueWith(const PixelGeometry& later);
 
 private:
     const Frame& frame_;

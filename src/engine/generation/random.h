@@ -2,6 +2,7 @@
 // Rnd() gives single-precision values in [0, 1) with 24 random bits.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 namespace momentart {
@@ -35,6 +36,24 @@ public:
     // Rnd widened to double, for the draws made in double precision.
     double rndDouble() { return static_cast<double>(rnd()); }
 
+    // Moves on by `draws` outputs at once, as that many next() calls would
+    // (the linear congruential step composed with itself, in log2 steps).
+    void advance(std::uint64_t draws) {
+        std::uint64_t multiplier = kMultiplier, increment = inc_;
+        std::uint64_t totalMultiplier = 1, totalIncrement = 0;
+        for (; draws > 0; draws >>= 1) {
+            if (draws & 1) {
+                totalMultiplier *= multiplier;
+                totalIncrement = totalIncrement * multiplier + increment;
+            }
+            increment = (multiplier + 1) * increment;
+            multiplier *= multiplier;
+        }
+        state_ = totalMultiplier * state_ + totalIncrement;
+    }
+
+    bool operator==(const Pcg32&) const = default;
+
     // The raw generator state, so that a picture's recipe can restore it.
     std::uint64_t rawState() const { return state_; }
     std::uint64_t rawIncrement() const { return inc_; }
@@ -47,5 +66,10 @@ private:
     std::uint64_t state_ = 0;
     std::uint64_t inc_ = kIncrement;
 };
+
+// Int(Rnd * n + k) with Rnd widened to double.
+inline double drawWhole(Pcg32& rnd, double n, double k) { return std::floor(rnd.rndDouble() * n + k); }
+// Rnd * n + k with Rnd widened to double.
+inline double drawReal(Pcg32& rnd, double n, double k) { return rnd.rndDouble() * n + k; }
 
 }  // namespace momentart

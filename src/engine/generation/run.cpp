@@ -3,13 +3,12 @@
 #include <cmath>
 #include <cstdio>
 
-#include "engine/colouring/colouring.h"
-#include "engine/formulas/bank.h"
 #include "engine/generation/draws.h"
 #include "engine/generation/catalogue.h"
 #include "engine/generation/geometry.h"
 #include "engine/generation/geometry_reads.h"
-#include "engine/generation/visiting_orders.h"
+#include "engine/generation/pixel_work.h"
+#include "engine/generation/visit_executors.h"
 #include "engine/stamp.h"
 
 namespace momentart {
@@ -56,54 +55,6 @@ void drawParameters(GenerationState& s, RunPlan& run) {
     drawColouring(s, rnd);
 }
 
-// What one visit of a pixel does, and telling the observer as lines finish.
-class PixelWork final : public PixelVisitor {
-public:
-    PixelWork(GenerationState& s, Canvas& canvas, const RunPlan& run, GeometryReads reads,
-              RunObserver* observer, long total)
-        : s_(s), canvas_(canvas), frame_(run.frame), geometry_(run.frame, reads), run_(run),
-          observer_(observer), total_(total) {}
-
-    void visit(int column, int row) override {
-        s_.i = column;
-        s_.j = row;
-        s_.x = frame_.worldX(column);
-        s_.y = frame_.worldY(row);
-        geometry_.at(s_);
-        if (run_.krizanje != 1) {
-            // Cross mode 2: each pixel takes one of the two formula pairs.
-            if (drawWhole(s_.rnd, 2, 1) == 1) {
-                s_.v2 = run_.v2run;
-                s_.v1 = run_.v1run;
-            } else {
-                s_.v2 = run_.v2alt;
-                s_.v1 = run_.v1alt;
-            }
-        }
-        barvanivo1(s_);
-        barvanivo2(s_, canvas_);
-        ++visited_;
-    }
-
-    // After the last pixel: the geometry the picture did not read, as the
-    // full computation would have left it.
-    void finish() { geometry_.settle(s_); }
-
-    void lineDone() override {
-        if (observer_ != nullptr) observer_->progress(canvas_, visited_, total_);
-    }
-
-private:
-    GenerationState& s_;
-    Canvas& canvas_;
-    const Frame& frame_;
-    PixelGeometry geometry_;
-    const RunPlan& run_;
-    RunObserver* observer_;
-    long total_;
-    long visited_ = 0;
-};
-
 }  // namespace
 
 RunPlan planRun(GenerationState& s, Clock& clock, const RunOptions& options) {
@@ -128,17 +79,27 @@ RunPlan planRun(GenerationState& s, Clock& clock, const RunOptions& options) {
     return run;
 }
 
-void makeimage(GenerationState& s, Canvas& canvas, RunHost& host, const RunOptions& options) {
+bool makeimage(GenerationState& s, Canvas& canvas, RunHost& host, const RunOptions& options) {
     canvas.clear();
-    const RunPlan run = planRun(s, host.clock, options);
-    const int lastColumn = static_cast<int>(s.sir);
-    const int lastRow = static_cast<int>(s.vis);
-    PixelWork work(s, canvas, run, pictureReads(s, run) | options.alsoComputed, host.observer,
-                   visitCount(lastColumn, lastRow));
-    visitInOrder(static_cast<int>(s.nacin), lastColumn, lastRow, s.rnd, work);
-    work.finish();
+    RunPlan run = planRun(s, host.clock, options);
+    // A scaled run: the same plan on a lattice K times as fine.
+    const int scale = options.scale;
+    s.sir = Canvas::kWidth * scale;
+    s.vis = Canvas::kHeight * scale;
+    scaleFrame(run.frame, s, scale);
 
-    if (host.printer != nullptr) signimage(s, canvas, *host.printer);
+    const PixelWork work(run, scale, pictureReads(s, run) | options.alsoComputed);
+    const VisitTask task{s,
+                         canvas,
+                         work,
+                         static_cast<int>(s.nacin),
+                         static_cast<int>(s.sir),
+                         static_cast<int>(s.vis),
+                         scale,
+                         host.observer};
+    if (!visitOnThreads(task, options.jobs)) return false;
+
+    if (host.printer != nullptr) signimage(s, canvas, *host.printer, scale);
     if (run.krizanje == 2) {
         s.v1 = run.v1run;
         s.v2 = run.v2run;
@@ -146,6 +107,7 @@ void makeimage(GenerationState& s, Canvas& canvas, RunHost& host, const RunOptio
     s.change = 0;
     // The user's clipboard is left alone: emptying it after every picture
     // would throw away whatever they had copied elsewhere.
+    return true;
 }
 
 }  // namespace momentart

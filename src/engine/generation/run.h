@@ -20,7 +20,15 @@ struct RunOptions {
     // One part drawn anew from its own seed after the run's draws; none by
     // default.
     Variation variation{};
+    // 1..16: the picture is computed K times as wide and high, on a canvas of
+    // 600 K x 450 K; the plan and every draw stay those of scale 1.
+    int scale = 1;
+    // Threads that share the picture's visits; the pixels are the same for
+    // any number.
+    int jobs = 1;
 };
+
+inline constexpr int kLargestScale = 16;
 
 // The run's own values, kept for one call only.
 struct RunPlan {
@@ -34,8 +42,9 @@ struct RunPlan {
 // seeding from the clock, the picture's name, the draws and the centres.
 RunPlan planRun(GenerationState& s, Clock& clock, const RunOptions& options = {});
 
-// Paints one picture into `canvas` (cleared to black first), reading and
-// writing `s`; calls the host's clock, printer and observer.
-void makeimage(GenerationState& s, Canvas& canvas, RunHost& host, const RunOptions& options = {});
+// Paints one picture into `canvas` (cleared to black first; 600 K x 450 K
+// pixels at scale K), reading and writing `s`; calls the host's clock, printer
+// and observer. Returns false when the observer stopped it unfinished.
+bool makeimage(GenerationState& s, Canvas& canvas, RunHost& host, const RunOptions& options = {});
 
 }  // namespace momentart

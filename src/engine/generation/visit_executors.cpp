@@ -1,0 +1,46 @@
+#include "engine/generation/visit_executors.h"
+
+namespace momentart {
+
+namespace {
+
+// Visits each line as the order hands it over.
+class SequentialVisitor final : public LineVisitor {
+public:
+    SequentialVisitor(const VisitTask& task, long total)
+        : task_(task), geometry_(task.work.geometry()), total_(total) {}
+
+    void line(const VisitLine& line) override {
+        if (stopped_) return;
+        line.forEach([this](int column, int row) {
+            task_.work.visit(task_.s, geometry_, task_.canvas, column, row);
+        });
+        visited_ += line.visits();
+        if (task_.observer != nullptr) {
+            task_.observer->progress(task_.canvas, visited_, total_);
+            stopped_ = task_.observer->stopRequested();
+        }
+    }
+
+    bool stopped() const { return stopped_; }
+    const PixelGeometry& geometry() const { return geometry_; }
+
+private:
+    const VisitTask& task_;
+    PixelGeometry geometry_;
+    long total_;
+    long visited_ = 0;
+    bool stopped_ = false;
+};
+
+}  // namespace
+
+bool visitInSequence(const VisitTask& task) {
+    SequentialVisitor visitor(task, visitCount(task.lastColumn, task.lastRow));
+    visitInOrder(task.nacin, task.lastColumn, task.lastRow, task.s.rnd, visitor, task.scale);
+    if (visitor.stopped()) return false;
+    visitor.geometry().settle(task.s);
+    return true;
+}
+
+}  // namespace momentart
