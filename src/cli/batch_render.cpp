@@ -3,6 +3,7 @@
 #include <QSet>
 #include <mutex>
 
+#include "engine/generation/catalogue.h"
 #include "platform/image_files.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
@@ -59,7 +60,7 @@ BatchOutcome runBatch(const BatchPlan& plan, const std::atomic<bool>& stop,
 
         BatchPicture written;
         written.name = QString::fromStdString(picture.state.imeslike);
-        written.type = static_cast<int>(picture.state.izbor);
+        written.type = imageType(picture.state);
         written.seed = settings.seed;
         written.path = names.take(batchFileBase(written.name, written.type, written.seed));
         const WriteResult result =

@@ -123,7 +123,7 @@ int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QT
     if (!request.quiet)
         out << "file: " << QDir::toNativeSeparators(path) << "\n"
             << "name: " << name << "\n"
-            << "type: " << static_cast<int>(picture.state.izbor) << "\n"
+            << "type: " << imageType(picture.state) << "\n"
             << "seed: " << picture.recipe.seed << "\n";
     return 0;
 }

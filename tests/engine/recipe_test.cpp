@@ -42,7 +42,8 @@ std::vector<std::string> differences(const GenerationState& a, const GenerationS
 }
 
 // A state in which every field holds a value of its own, with awkward ones
-// among them.
+// among them, where a run's state may hold any finite number; the fields a
+// run checks hold values a run can leave (repeating type 66's selectors).
 GenerationState unusualState() {
     GenerationState s;
     const double awkward[] = {0.1 + 0.2, -0.0, 1e-310, 1.25e300, -123456789.125,
@@ -51,10 +52,26 @@ GenerationState unusualState() {
     for (std::size_t n = 0; n < fields.size(); ++n)
         s.*fields[n].member = awkward[n % std::size(awkward)] * static_cast<double>(n + 1);
     s.izraz = -0.0;
+    s.izbors = 1;
+    s.izbor = 66;
+    s.v1 = 16;
+    s.v2 = 12;
+    s.barve = 3;
+    s.tip = 21;
+    s.osx = 0.1 + 12.2;
+    s.nac = 17;
+    s.negat = 2;
+    s.kriz = 2;
+    s.sir = 600;
+    s.vis = 450;
+    s.sir0 = 1030;
+    s.vis0 = 770;
+    s.vsehbarv = 16777215;
+    s.ib = 400;
     s.imeslike = "T20261207081453";
     s.tekst1 = "back\\slash = and\nnew line\t\xc4\x8d";
     s.tekst2 = "";
-    s.rnd.restore(0xfedcba9876543210ULL, 0x8000000000000001ULL);
+    s.rnd.restore(0xfedcba9876543210ULL, Pcg32::kIncrement);
     return s;
 }
 
@@ -152,6 +169,7 @@ TEST(RecipeText, RejectsDamagedOrIncompleteTextsSayingWhatIsWrong) {
     const std::vector<BadRecipe> cases = {
         {"empty", "", "not a momentart recipe"},
         {"other text", "hello\n", "not a momentart recipe"},
+        {"long line of junk", "momentart recipe 1\n" + std::string(100000, '\xff') + "\n", "is not key=value"},
         {"newer version", resigned(replaced(good, "recipe 1\n", "recipe 2\n")), "version 2"},
         {"version not a number", replaced(good, "recipe 1\n", "recipe one\n"), "version"},
         {"altered value, old check", replaced(good, "\nseed=4294967295\n", "\nseed=4294967294\n"),
@@ -185,9 +203,25 @@ TEST(RecipeText, RejectsDamagedOrIncompleteTextsSayingWhatIsWrong) {
         {"generator state short",
          resigned(replaced(good, "rnd-state=fedcba9876543210", "rnd-state=fedcba987654321")),
          "rnd-state"},
-        {"generator increment even",
-         resigned(replaced(good, "rnd-increment=8000000000000001", "rnd-increment=8000000000000002")),
-         "odd"},
+        {"generator increment not the generator's",
+         resigned(replaced(good, "rnd-increment=000000000000006d", "rnd-increment=8000000000000001")),
+         "rnd-increment '8000000000000001' is not the generator's increment 109"},
+        {"drawing mode far too large", resigned(replaced(good, "\nnac=17\n", "\nnac=1e300\n")),
+         "nac '1e300' is not a drawing mode 1, 3, 12, 13 or 17"},
+        {"drawing mode not one", resigned(replaced(good, "\nnac=17\n", "\nnac=2\n")), "nac '2'"},
+        {"type not whole", resigned(replaced(good, "\nizbor=66\n", "\nizbor=9.99\n")), "izbor '9.99'"},
+        {"type huge", resigned(replaced(good, "\nizbor=66\n", "\nizbor=1e308\n")), "izbor '1e308'"},
+        {"type 0 when repeating", resigned(replaced(good, "\nizbor=66\n", "\nizbor=0\n")), "izbor '0'"},
+        {"formula group 17", resigned(replaced(good, "\nv1=16\n", "\nv1=17\n")), "v1 '17'"},
+        {"scheme not of its family", resigned(replaced(good, "\ntip=21\n", "\ntip=62\n")), "tip '62'"},
+        {"negative box", resigned(replaced(good, "\nsir0=1030\n", "\nsir0=-1\n")), "sir0 '-1'"},
+        {"repeat switch 2", resigned(replaced(good, "\nizbors=1\n", "\nizbors=2\n")), "izbors '2'"},
+        {"picture name", resigned(replaced(good, "\nimeslike=T20261207081453\n", "\nimeslike=x\n")),
+         "imeslike 'x'"},
+        {"stamp text too long", resigned(replaced(good, "\ntekst2=\n", "\ntekst2=" + std::string(121, 'a') + "\n")),
+         "tekst2"},
+        {"moment on 31 February",
+         resigned(replaced(good, "moment=2026-12-07 08:14:53", "moment=2026-02-31 08:14:53")), "moment"},
         {"broken escape", resigned(replaced(good, "\ntekst2=\n", "\ntekst2=a\\q\n")), "tekst2"},
         {"raw control character", resigned(replaced(good, "\ntekst2=\n", "\ntekst2=a\tb\n")), "tekst2"},
         {"check not hexadecimal", noCheck + "check=xyz\n", "hexadecimal"},

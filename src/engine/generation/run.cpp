@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <stdexcept>
+#include <string>
 
 #include "engine/colouring/colouring.h"
 #include "engine/formulas/bank.h"
@@ -9,6 +11,7 @@
 #include "engine/generation/geometry.h"
 #include "engine/generation/visiting_orders.h"
 #include "engine/stamp.h"
+#include "engine/state_rules.h"
 
 namespace momentart {
 
@@ -131,6 +134,9 @@ private:
 }  // namespace
 
 RunPlan planRun(GenerationState& s, Clock& clock, const RunOptions& options) {
+    if (const auto problem = unreachableField(s))
+        throw std::invalid_argument("no run can start from this state: " + std::string(problem->field) +
+                                    " is not " + problem->expected);
     s.sir = 600;
     s.vis = 450;
     s.zamikx = 0;
@@ -151,7 +157,9 @@ void makeimage(GenerationState& s, Canvas& canvas, RunHost& host, const RunOptio
     const int lastColumn = static_cast<int>(s.sir);
     const int lastRow = static_cast<int>(s.vis);
     PixelWork work(s, canvas, run, host.observer, visitCount(lastColumn, lastRow));
-    visitInOrder(static_cast<int>(s.nacin), lastColumn, lastRow, s.rnd, work);
+    // The state check at the start of the run admits only the five modes.
+    if (!visitInOrder(static_cast<int>(s.nacin), lastColumn, lastRow, s.rnd, work))
+        throw std::logic_error("drawing mode " + std::to_string(s.nacin) + " has no visiting order");
 
     if (host.printer != nullptr) signimage(s, canvas, *host.printer);
     if (run.krizanje == 2) {
