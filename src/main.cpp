@@ -45,18 +45,30 @@ QString mainHelp() {
     return text;
 }
 
+// A display the window can be seen on: X11, Wayland, or a platform the user
+// chose that shows windows (offscreen and minimal show none).
 bool hasDisplay() {
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
     return true;
 #else
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.startsWith("offscreen") || platform.startsWith("minimal")) return false;
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+           !platform.isEmpty();
 #endif
+}
+
+// A command tells each failure in one line of its own; what Qt and its
+// libraries print on the way (libpng's "Write Error", the image reader's
+// "Rejecting image") would only come first and confuse it.
+void commandMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg) qt_message_output(type, context, message);
 }
 
 // Runs a command on Qt's offscreen platform, which needs no display.
 int runCommand(const Command& command, int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(commandMessages);
     QGuiApplication app(argc, argv);
     QTextStream out(stdout), err(stderr);
     return command.run(app.arguments().mid(2), out, err);

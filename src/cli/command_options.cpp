@@ -1,9 +1,8 @@
 #include "cli/command_options.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 #include "platform/image_files.h"
+#include "platform/output_path.h"
 #include "platform/system_clock.h"
 #include "platform/worker_pool.h"
 
@@ -28,11 +27,6 @@ QString checkOutputFileOptions(const ParsedOptions& options) {
     return {};
 }
 
-QString checkOutputFileFree(const QString& path, bool force) {
-    if (!force && QFileInfo::exists(path)) return path + ": a file of that name exists already";
-    const QDir folder = QFileInfo(path).dir();
-    if (!folder.exists()) return path + ": no such folder " + folder.path();
-    return {};
-}
+QString checkOutputFileFree(const QString& path, bool force) { return outputPathProblem(path, force); }
 
 }  // namespace momentart

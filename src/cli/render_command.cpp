@@ -11,6 +11,7 @@
 #include "platform/pictures_folder.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
+#include "platform/stamp_face.h"
 
 namespace momentart {
 
@@ -24,7 +25,7 @@ const QList<OptionInfo> kRenderOptions = {
                   "a batch uses S, S+1, ..."},
     {"no-stamp", nullptr, "leave out the signature line: exactly the computed pixels"},
     {"count", "N", "make a batch of N pictures (1..1000000), each from a fresh start"},
-    {"jobs", "J", "with --count: worker threads, 1..1024 (default: every core)"},
+    {"jobs", "J", "with --count: worker threads, 1..1024 (default: every core); at most one per picture and two per core run"},
     {"from", "PICTURE", "make again the picture of a PNG that momentart wrote, from the recipe "
                         "it carries (the recipe fixes seed, type and stamp)"},
     {"out", "PATH", "a single picture: write to the file PATH (.png or .bmp); a batch: write "
@@ -101,6 +102,14 @@ QString readRequest(const ParsedOptions& options, RenderRequest& request) {
     return {};
 }
 
+// A stamped picture needs the stamp's face: without it, says so and returns
+// true.
+bool stampFaceMissing(bool stamp, QTextStream& err) {
+    if (!stamp || stampFace()) return false;
+    err << "momentart render: " << missingStampFaceMessage() << "\n";
+    return true;
+}
+
 // Writes a single picture and reports it; returns the exit status.
 int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QTextStream& out,
                 QTextStream& err) {
@@ -143,7 +152,8 @@ QString renderHelp() {
            "its recipe; no file is replaced unless --force says so.\n\n"
            "options:\n" +
            describeOptions(kRenderOptions) +
-           "\nexit status: 0 written, 1 a file or folder could not be written, 2 bad input,\n"
+           "\nexit status: 0 written, 1 a file or folder could not be written (or the stamp's\n"
+           "face is missing), 2 bad input,\n"
            "130 a batch stopped by Ctrl-C\n";
 }
 
@@ -167,6 +177,7 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
         batch.plan.jobs = request.jobs;
         batch.plan.folder = request.out.isEmpty() ? defaultPicturesFolder() : request.out;
         batch.quiet = request.quiet;
+        if (stampFaceMissing(batch.plan.stamp, err)) return 1;
         return runBatchCommand(batch, err);
     }
     case Mode::Again: {
@@ -175,11 +186,13 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
             err << "momentart render: " << read.error << "\n";
             return 2;
         }
+        if (stampFaceMissing(read.recipe->stamp, err)) return 1;
         return writeSingle(renderFromRecipe(*read.recipe), request, out, err);
     }
     case Mode::Single:
         break;
     }
+    if (stampFaceMissing(request.settings.stamp, err)) return 1;
     return writeSingle(renderFresh(request.settings), request, out, err);
 }
 

@@ -36,7 +36,7 @@ const QList<OptionInfo> kSheetOptions = {
     {"out", "FILE", "write to FILE (.png or .bmp); default: sheet-<seed>.png, a new file in the "
                     "momentart folder of your Pictures folder"},
     {"force", nullptr, "replace FILE given with --out if it exists"},
-    {"jobs", "J", "worker threads, 1..1024 (default: every core)"},
+    {"jobs", "J", "worker threads, 1..1024 (default: every core); at most one per picture and two per core run"},
     {"quiet", nullptr, "print nothing but errors"},
     {"help", nullptr, "show this help"},
 };

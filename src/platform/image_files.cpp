@@ -1,11 +1,27 @@
 #include "platform/image_files.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
+#include <cerrno>
+
+#include "platform/output_path.h"
 
 namespace momentart {
+
+namespace {
+
+// Why opening, writing or committing `file` failed: a full disk in plain
+// words, otherwise the system's own reason.
+QString failureOf(const QFileDevice& file, int error) {
+    if (error == ENOSPC) return "no space left on the device";
+    if (error == EDQUOT) return "the disk quota is used up";
+    return file.errorString();
+}
+
+}  // namespace
 
 ImageFormat formatOfPath(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -19,27 +35,35 @@ WriteResult writeImage(const QImage& image, const QString& path, bool replace,
     const ImageFormat format = formatOfPath(path);
     if (format == ImageFormat::Unknown)
         return {false, path + ": the file name must end in .png or .bmp"};
-    if (!replace && QFileInfo::exists(path))
-        return {false, path + ": a file of that name exists already"};
-    const QFileInfo info(path);
-    if (!info.dir().exists()) return {false, path + ": no such folder " + info.dir().path()};
+    if (const QString problem = outputPathProblem(path, replace); !problem.isEmpty()) return {false, problem};
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return {false, path + ": " + file.errorString()};
-    QImageWriter writer(&file, format == ImageFormat::Png ? "png" : "bmp");
     QImage pixels = format == ImageFormat::Bmp ? image.convertToFormat(QImage::Format_RGB888)
                                                : image.convertToFormat(QImage::Format_RGB32);
     // Texts go on the image, not the writer: the writer's texts lose their
     // line ends.
     for (const auto& [key, value] : texts) pixels.setText(key, value);
-    if (!writer.write(pixels)) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                      : writer.errorString();
+    // Encoded in memory first: the encoder never meets a failing file (its
+    // failure path leaks inside Qt's PNG writer), and the file's own errors
+    // come straight from the system.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format == ImageFormat::Png ? "png" : "bmp");
+    if (!writer.write(pixels)) return {false, path + ": cannot encode the picture (" + writer.errorString() + ")"};
+
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {false, path + ": " + failureOf(file, errno)};
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        const int error = errno;
         file.cancelWriting();
         file.commit();
-        return {false, path + ": " + reason};
+        return {false, path + ": " + failureOf(file, error)};
     }
-    if (!file.commit()) return {false, path + ": " + file.errorString()};
+    errno = 0;
+    if (!file.commit()) return {false, path + ": " + failureOf(file, errno)};
     return {true, {}};
 }
 
