@@ -1,6 +1,7 @@
 // momentart: the window with no command, or one of the commands.
 #include <QApplication>
 #include <QTextStream>
+#include <cstdio>
 #include <cstring>
 
 #include "cli/render_command.h"
@@ -59,18 +60,34 @@ bool hasDisplay() {
 }
 
 // A command tells each failure in one line of its own; what Qt and its
-// libraries print on the way (libpng's "Write Error", the image reader's
-// "Rejecting image") would only come first and confuse it.
-void commandMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtFatalMsg) qt_message_output(type, context, message);
+// libraries print on the way (libpng's "Read Error", the image reader's
+// "Rejecting image") would only come first and confuse it. libpng prints
+// with fprintf(stderr, ...), past Qt's message handler, so a command keeps
+// the C library's stderr stream for its own lines and points the `stderr`
+// that libraries read at /dev/null (the descriptor, and so the terminal and
+// the Ctrl-C notice, stay as they were).
+FILE* commandErrors = stderr;
+
+void quietLibraries() {
+#ifdef __GLIBC__
+    FILE* null = std::fopen("/dev/null", "w");
+    if (null == nullptr) return;
+    commandErrors = stderr;
+    stderr = null;
+#endif
+}
+
+void commandMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) std::fprintf(commandErrors, "momentart: %s\n", qPrintable(message));
 }
 
 // Runs a command on Qt's offscreen platform, which needs no display.
 int runCommand(const Command& command, int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    quietLibraries();
     qInstallMessageHandler(commandMessages);
     QGuiApplication app(argc, argv);
-    QTextStream out(stdout), err(stderr);
+    QTextStream out(stdout), err(commandErrors);
     return command.run(app.arguments().mid(2), out, err);
 }
 

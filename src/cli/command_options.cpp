@@ -2,7 +2,6 @@
 
 
 #include "platform/image_files.h"
-#include "platform/output_path.h"
 #include "platform/system_clock.h"
 #include "platform/worker_pool.h"
 
@@ -26,7 +25,5 @@ QString checkOutputFileOptions(const ParsedOptions& options) {
     if (options.has("force") && !options.has("out")) return "--force goes with --out";
     return {};
 }
-
-QString checkOutputFileFree(const QString& path, bool force) { return outputPathProblem(path, force); }
 
 }  // namespace momentart

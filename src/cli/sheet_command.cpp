@@ -13,6 +13,7 @@
 #include "cli/progress.h"
 #include "platform/image_convert.h"
 #include "platform/image_files.h"
+#include "platform/output_path.h"
 #include "platform/interrupt.h"
 #include "platform/options.h"
 #include "platform/pictures_folder.h"
@@ -149,7 +150,7 @@ int sheetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
             return 1;
         }
         path = freePath(folder, QString("sheet-%1").arg(seed), "png");
-    } else if (const QString error = checkOutputFileFree(path, force); !error.isEmpty()) {
+    } else if (const QString error = outputPathProblem(path, force); !error.isEmpty()) {
         err << "momentart sheet: cannot write " << error << "\n";
         return 1;
     }

@@ -10,6 +10,7 @@
 
 #include "engine/startup.h"
 #include "engine/state_fields.h"
+#include "recipe_support.h"
 
 namespace momentart {
 namespace {
@@ -85,19 +86,7 @@ Recipe unusualRecipe() {
     return r;
 }
 
-// The text with its check line computed afresh, as an editor would.
-std::string resigned(std::string text) {
-    const std::size_t check = text.rfind("check=");
-    text.erase(check);
-    std::uint64_t hash = 0xcbf29ce484222325ULL;
-    for (unsigned char c : text) {
-        hash ^= c;
-        hash *= 0x100000001b3ULL;
-    }
-    char line[40];
-    std::snprintf(line, sizeof line, "check=%016llx\n", static_cast<unsigned long long>(hash));
-    return text + line;
-}
+using testing::resigned;
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
     const std::size_t at = text.find(from);
@@ -155,6 +144,17 @@ TEST(RecipeText, KeysMayComeInAnyOrderBeforeTheCheck) {
     const RecipeReading read = decodeRecipe(resigned(text));
     ASSERT_TRUE(read.recipe) << read.error;
     EXPECT_EQ(read.recipe->seed, r.seed);
+}
+
+TEST(RecipeText, CrLfLineEndsReadAsTheyWereWritten) {
+    // An editor that saves CR LF: the check value stays the one of the text
+    // with LF line ends.
+    const std::string text = encodeRecipe(unusualRecipe());
+    std::string crlf;
+    for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    const RecipeReading read = decodeRecipe(crlf);
+    ASSERT_TRUE(read.recipe) << read.error;
+    EXPECT_EQ(encodeRecipe(*read.recipe), text);
 }
 
 struct BadRecipe {
