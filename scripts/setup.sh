@@ -4,19 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-        missing+=("$package")
-done
-if ((${#missing[@]})); then
-    echo "setup: installing ${missing[*]}"
-    sudo=""
-    if [[ $(id -u) -ne 0 ]]; then sudo="sudo"; fi
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
-fi
+# dpkg-dev and file: scripts/package.sh reads the program's library
+# dependencies with them.
+scripts/install-packages.sh cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev \
+    fonts-dejavu-core dpkg-dev file
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null

@@ -78,7 +78,12 @@ QString describeOptions(const QList<OptionInfo>& table) {
     for (const OptionInfo& option : table) {
         QString left = QString("  --") + option.name;
         if (option.valueName != nullptr) left += QString(" ") + option.valueName;
+        // At least two spaces part an option from its help.
         QString line = left.leftJustified(kHelpColumn - 1);
+        if (left.size() >= kHelpColumn - 1) {
+            text += left + "\n";
+            line = QString(kHelpColumn - 1, ' ');
+        }
         bool first = true;
         for (const QString& word : QString(option.help).split(' ', Qt::SkipEmptyParts)) {
             if (!first && line.size() + 1 + word.size() > kWidth) {

@@ -72,6 +72,9 @@ int windowMain(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    // Wayland desktops find the window's menu entry (its name and icon) by
+    // this id.
+    QGuiApplication::setDesktopFileName(MOMENTART_APP_ID);
     SystemClock clock;
     MainWindow window(clock, settings);
     QObject::connect(&window, &MainWindow::exitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);

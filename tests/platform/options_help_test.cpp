@@ -29,5 +29,19 @@ TEST(OptionsHelp, LongHelpWrapsUnderItsColumnKeepingEveryWordInOrder) {
     EXPECT_EQ(words.join(' '), QString(table[0].help) + " " + table[1].help);
 }
 
+TEST(OptionsHelp, ANameTooLongForItsColumnPutsTheHelpOnTheNextLine) {
+    // An option of 23 characters leaves two spaces before the help column;
+    // one of 24 does not.
+    const QList<OptionInfo> table = {
+        {"fits-a-column", "VALUE", "help beside"},
+        {"over-the-limit", "VALUE", "help below"},
+    };
+    const QStringList lines = describeOptions(table).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], "  --fits-a-column VALUE  help beside");
+    EXPECT_EQ(lines[1], "  --over-the-limit VALUE");
+    EXPECT_EQ(lines[2], QString(25, ' ') + "help below");
+}
+
 }  // namespace
 }  // namespace momentart
