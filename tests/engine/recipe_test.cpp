@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string_view>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -43,8 +45,7 @@ std::vector<std::string> differences(const GenerationState& a, const GenerationS
 }
 
 // A state in which every field holds a value of its own, with awkward ones
-// among them, where a run's state may hold any finite number; the fields a
-// run checks hold values a run can leave (repeating type 66's selectors).
+// among them wherever a run's state may hold any finite number.
 GenerationState unusualState() {
     GenerationState s;
     const double awkward[] = {0.1 + 0.2, -0.0, 1e-310, 1.25e300, -123456789.125,
@@ -53,22 +54,14 @@ GenerationState unusualState() {
     for (std::size_t n = 0; n < fields.size(); ++n)
         s.*fields[n].member = awkward[n % std::size(awkward)] * static_cast<double>(n + 1);
     s.izraz = -0.0;
-    s.izbors = 1;
-    s.izbor = 66;
-    s.v1 = 16;
-    s.v2 = 12;
-    s.barve = 3;
-    s.tip = 21;
-    s.osx = 0.1 + 12.2;
-    s.nac = 17;
-    s.negat = 2;
-    s.kriz = 2;
-    s.sir = 600;
-    s.vis = 450;
-    s.sir0 = 1030;
-    s.vis0 = 770;
-    s.vsehbarv = 16777215;
-    s.ib = 400;
+    // The fields a run checks hold values a run can leave: type 66 repeated.
+    const std::pair<std::string_view, double> runnable[] = {
+        {"izbors", 1},  {"izbor", 66},  {"v1", 16},   {"v2", 12},        {"barve", 3},
+        {"tip", 21},    {"osx", 0.1 + 12.2},          {"nac", 17},       {"negat", 2},
+        {"kriz", 2},    {"sir", 600},   {"vis", 450}, {"sir0", 1030},    {"vis0", 770},
+        {"vsehbarv", 16777215},         {"ib", 400},
+    };
+    for (const auto& [name, value] : runnable) s.*findNumberField(name)->member = value;
     s.imeslike = "T20261207081453";
     s.tekst1 = "back\\slash = and\nnew line\t\xc4\x8d";
     s.tekst2 = "";
