@@ -1,5 +1,6 @@
 // momentart: the window with no command, or one of the commands.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
 #include <cstring>
@@ -16,17 +17,22 @@ void quietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
     qt_message_output(type, context, message);
 }
 
-// A command that needs no window: its name, what it does, and its body
-// (called with the arguments after the command's name).
+// A command that needs no window: its name, what it does, its body (called
+// with the arguments after the command's name), and whether those arguments
+// make it draw text, which needs Qt's fonts and so a GUI application object
+// (null: always).
 struct Command {
     const char* name;
     const char* summary;
     int (*run)(const QStringList& arguments, QTextStream& out, QTextStream& err);
+    bool (*drawsText)(const QStringList& arguments);
 };
 
 const Command kCommands[] = {
-    {"render", "compute pictures without a window and write them to files", momentart::renderCommand},
-    {"sheet", "a contact sheet: one small picture of every image type for a seed", momentart::sheetCommand},
+    {"render", "compute pictures without a window and write them to files", momentart::renderCommand,
+     momentart::renderDrawsText},
+    {"sheet", "a contact sheet: one small picture of every image type for a seed", momentart::sheetCommand,
+     nullptr},
 };
 
 QString mainHelp() {
@@ -81,13 +87,20 @@ void commandMessages(QtMsgType type, const QMessageLogContext&, const QString& m
     if (type == QtFatalMsg) std::fprintf(commandErrors, "momentart: %s\n", qPrintable(message));
 }
 
-// Runs a command on Qt's offscreen platform, which needs no display.
+// Runs a command: on Qt's offscreen platform, which needs no display, when
+// it draws text; otherwise without a GUI at all, which starts faster.
 int runCommand(const Command& command, int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStringList arguments;
+    for (int n = 2; n < argc; ++n) arguments << QString::fromLocal8Bit(argv[n]);
     quietLibraries();
     qInstallMessageHandler(commandMessages);
-    QGuiApplication app(argc, argv);
     QTextStream out(stdout), err(commandErrors);
+    if (command.drawsText != nullptr && !command.drawsText(arguments)) {
+        QCoreApplication app(argc, argv);
+        return command.run(app.arguments().mid(2), out, err);
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     return command.run(app.arguments().mid(2), out, err);
 }
 

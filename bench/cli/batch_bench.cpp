@@ -1,19 +1,16 @@
-// Batches of 32 pictures, written as PNG files with their recipes, on one
-// worker and on every core: pictures per second and the speed-up.
-#include <QGuiApplication>
+// Batches of the 32 pictures, without the stamp, written as PNG files with
+// their recipes, on one worker and on every core: pictures per second.
 #include <QTemporaryDir>
 #include <atomic>
-#include <cstdlib>
 
 #include <benchmark/benchmark.h>
 
+#include "batch_pictures.h"
 #include "cli/batch_render.h"
 #include "platform/worker_pool.h"
 
 namespace momentart {
 namespace {
-
-constexpr int kPictures = 32;
 
 void Batch(benchmark::State& state) {
     const int jobs = state.range(0) == 0 ? everyCore() : static_cast<int>(state.range(0));
@@ -23,8 +20,9 @@ void Batch(benchmark::State& state) {
         state.PauseTiming();
         QTemporaryDir dir;
         BatchPlan plan;
-        plan.firstSeed = 0x46A0E000u;
-        plan.count = kPictures;
+        plan.firstSeed = bench::kBatchFirstSeed;
+        plan.count = bench::kBatchPictures;
+        plan.stamp = false;
         plan.jobs = jobs;
         plan.folder = dir.path();
         state.ResumeTiming();
@@ -34,20 +32,12 @@ void Batch(benchmark::State& state) {
         state.ResumeTiming();
     }
     state.counters["jobs"] = jobs;
+    state.counters["pictures"] = bench::kBatchPictures;
     state.counters["pictures/s"] = benchmark::Counter(written, benchmark::Counter::kIsRate);
 }
 // 0 stands for every core.
-BENCHMARK(Batch)->Arg(1)->Arg(0)->Iterations(3)->Unit(benchmark::kSecond)->UseRealTime();
+// CPU time counts the workers too.
+BENCHMARK(Batch)->Arg(1)->Arg(0)->Iterations(3)->Unit(benchmark::kSecond)->UseRealTime()->MeasureProcessCPUTime();
 
 }  // namespace
 }  // namespace momentart
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,6 +2,7 @@
 // angles and fifteen sums for every pixel, with nothing else.
 #include <benchmark/benchmark.h>
 
+#include "batch_pictures.h"
 #include "engine/generation/geometry.h"
 #include "engine/generation/run.h"
 #include "engine/generation/visiting_orders.h"
@@ -12,11 +13,15 @@ namespace {
 
 class BenchClock final : public Clock {
 public:
-    std::uint32_t timerSeed() override { return 20261208; }
+    explicit BenchClock(std::uint32_t seed = 20261208) : seed_(seed) {}
+    std::uint32_t timerSeed() override { return seed_; }
     CalendarTime now() override { return {}; }
+
+private:
+    std::uint32_t seed_;
 };
 
-// The geometry of every pixel in column order, as mode 1 visits them.
+// The full geometry of every pixel in column order, as mode 1 visits them.
 void GeometryOnly(benchmark::State& state) {
     GenerationState s;
     startup(s, 1);
@@ -35,7 +40,7 @@ void GeometryOnly(benchmark::State& state) {
         benchmark::DoNotOptimize(s.ob78);
     }
 }
-BENCHMARK(GeometryOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(GeometryOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // One whole picture of the given type (no stamp, no observer).
 void WholePicture(benchmark::State& state) {
@@ -54,12 +59,32 @@ void WholePicture(benchmark::State& state) {
 // feedback groups.
 BENCHMARK(WholePicture)
     ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
     ->ArgName("type")
     ->Args({9})->Args({11})->Args({23})->Args({25})->Args({66})   // mode 1
     ->Args({32})->Args({33})                                        // mode 3
     ->Args({30})->Args({38})->Args({62})                            // mode 12
     ->Args({43})->Args({53})->Args({61})                            // mode 13
     ->Args({50})->Args({59});                                       // mode 17
+
+// The batch's pictures computed one after another, as a single render of
+// each seed computes it: the engine's share of a batch.
+void EnginePictures(benchmark::State& state) {
+    Canvas canvas;
+    for (auto _ : state) {
+        for (int n = 0; n < bench::kBatchPictures; ++n) {
+            const std::uint32_t seed = bench::kBatchFirstSeed + static_cast<std::uint32_t>(n);
+            BenchClock clock(seed);
+            RunHost host{clock};
+            GenerationState s;
+            startup(s, seed);
+            makeimage(s, canvas, host);
+            benchmark::DoNotOptimize(canvas.data());
+        }
+    }
+    state.counters["pictures"] = bench::kBatchPictures;
+}
+BENCHMARK(EnginePictures)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace momentart

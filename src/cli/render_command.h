@@ -10,6 +10,10 @@ namespace momentart {
 // status (0 done, 1 the file could not be written, 2 bad input).
 int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
+// Whether the command with these arguments stamps a picture (and so needs
+// Qt's fonts): every time unless --no-stamp is given for a fresh picture.
+bool renderDrawsText(const QStringList& arguments);
+
 // The help text of the command.
 QString renderHelp();
 

@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "platform/output_path.h"
+#include "platform/png_encoder.h"
 
 namespace momentart {
 
@@ -37,19 +38,19 @@ WriteResult writeImage(const QImage& image, const QString& path, bool replace,
         return {false, path + ": the file name must end in .png or .bmp"};
     if (const QString problem = outputPathProblem(path, replace); !problem.isEmpty()) return {false, problem};
 
-    QImage pixels = format == ImageFormat::Bmp ? image.convertToFormat(QImage::Format_RGB888)
-                                               : image.convertToFormat(QImage::Format_RGB32);
-    // Texts go on the image, not the writer: the writer's texts lose their
-    // line ends.
-    for (const auto& [key, value] : texts) pixels.setText(key, value);
-    // Encoded in memory first: the encoder never meets a failing file (its
-    // failure path leaks inside Qt's PNG writer), and the file's own errors
-    // come straight from the system.
+    // Encoded in memory first: the encoder never meets a failing file, and
+    // the file's own errors come straight from the system.
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format == ImageFormat::Png ? "png" : "bmp");
-    if (!writer.write(pixels)) return {false, path + ": cannot encode the picture (" + writer.errorString() + ")"};
+    if (format == ImageFormat::Png) {
+        if (const QString error = writePng(buffer, image, texts); !error.isEmpty())
+            return {false, path + ": cannot encode the picture (" + error + ")"};
+    } else {
+        QImageWriter writer(&buffer, "bmp");
+        if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
+            return {false, path + ": cannot encode the picture (" + writer.errorString() + ")"};
+    }
 
     QSaveFile file(path);
     errno = 0;

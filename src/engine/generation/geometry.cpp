@@ -36,6 +36,14 @@ constexpr Pair kPairFields[kPairs] = {
     {3, 4, &GenerationState::ob67}, {3, 5, &GenerationState::ob68}, {4, 5, &GenerationState::ob78},
 };
 
+// Pair p's sum at the pixel whose distances `s` holds.
+void setPairSum(GenerationState& s, const Frame& frame, int p) {
+    const Pair& pair = kPairFields[p];
+    s.*pair.ob = s.*kCentreFields[pair.k].r + s.*kCentreFields[pair.l].r + frame.d[p];
+}
+
+bool readsPair(GeometryReads reads, int p) { return (reads >> (kCentres + p)) & 1; }
+
 }  // namespace
 
 Frame placeCentres(const GenerationState& s, Pcg32& rnd) {
@@ -59,18 +67,25 @@ Frame placeCentres(const GenerationState& s, Pcg32& rnd) {
     return frame;
 }
 
-void pixelGeometry(GenerationState& s, const Frame& frame) {
+void PixelGeometry::at(GenerationState& s) {
+    visited_ = true;
     for (int n = 0; n < kCentres; ++n) {
         const CentreFields& c = kCentreFields[n];
-        const double dx = std::fabs(frame.cx[n] - s.x);
-        const double dy = std::fabs(frame.cy[n] - s.y);
+        const double dx = std::fabs(frame_.cx[n] - s.x);
+        const double dy = std::fabs(frame_.cy[n] - s.y);
         const double r = std::sqrt(dx * dx + dy * dy);
         s.*c.dx = dx;
         s.*c.dy = dy;
         s.*c.r = r;
         // A pixel in a centre's column divides by zero: its angle keeps the
         // previous pixel's value.
-        stored(s.*c.fi, atan(Num(dy) / dx));
+        const Num quotient = Num(dy) / dx;
+        if (reads_ & angleOf(3 + n)) {
+            stored(s.*c.fi, atan(quotient));
+        } else if (finite(quotient.v)) {
+            quotient_[n] = quotient.v;
+            quotientSeen_[n] = true;
+        }
         if (n == 0) {
             s.rmin = r;
             s.rmax = r;
@@ -79,10 +94,20 @@ void pixelGeometry(GenerationState& s, const Frame& frame) {
             if (r > s.rmax) s.rmax = r;
         }
     }
-    for (int p = 0; p < kPairs; ++p) {
-        const Pair& pair = kPairFields[p];
-        s.*pair.ob = s.*kCentreFields[pair.k].r + s.*kCentreFields[pair.l].r + frame.d[p];
-    }
+    for (int p = 0; p < kPairs; ++p)
+        if (readsPair(reads_, p)) setPairSum(s, frame_, p);
+}
+
+void PixelGeometry::settle(GenerationState& s) const {
+    if (!visited_) return;
+    for (int n = 0; n < kCentres; ++n)
+        if (quotientSeen_[n]) stored(s.*kCentreFields[n].fi, atan(Num(quotient_[n])));
+    for (int p = 0; p < kPairs; ++p)
+        if (!readsPair(reads_, p)) setPairSum(s, frame_, p);
+}
+
+void pixelGeometry(GenerationState& s, const Frame& frame) {
+    PixelGeometry(frame, kAllGeometry).at(s);
 }
 
 }  // namespace momentart

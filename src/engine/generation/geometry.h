@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "engine/generation/random.h"
 #include "engine/state.h"
@@ -27,8 +28,47 @@ struct Frame {
 // six column draws Int(Rnd * sir), then six row draws Int(Rnd * vis).
 Frame placeCentres(const GenerationState& s, Pcg32& rnd);
 
-// Sets dx, dy, r, fi of every centre, rmin, rmax and the fifteen ob sums for
-// the pixel at (s.x, s.y). An angle whose quotient fails keeps its value.
+// A set of the angles fi3..fi8 (bits 0..5) and pair sums ob34..ob78 (bits
+// 6..20, in the order of kPairs): the ones a picture reads.
+using GeometryReads = std::uint32_t;
+constexpr GeometryReads angleOf(int centre) { return GeometryReads{1} << (centre - 3); }
+constexpr GeometryReads pairSumOf(int k, int l) {
+    // Pairs (k, l) of centres 3..8, k < l, numbered 34, 35, .. 78.
+    int p = 0;
+    for (int a = 3; a < k; ++a) p += 8 - a;
+    return GeometryReads{1} << (kCentres + p + (l - k - 1));
+}
+inline constexpr GeometryReads kAllAngles = (GeometryReads{1} << kCentres) - 1;
+inline constexpr GeometryReads kAllGeometry = (GeometryReads{1} << (kCentres + kPairs)) - 1;
+
+// The geometry of the pixels of one run, computing only the angles and pair
+// sums in `reads`. The others are left as the full computation would leave
+// them once `settle` is called after the last pixel: an angle keeps its
+// value at a pixel whose quotient dy / dx fails, so each unread angle's last
+// good quotient is kept and its arctangent taken once, at the end.
+class PixelGeometry {
+public:
+    PixelGeometry(const Frame& frame, GeometryReads reads) : frame_(frame), reads_(reads) {}
+
+    // Sets dx, dy, r of every centre, rmin, rmax and the angles and pair sums
+    // in `reads` for the pixel at (s.x, s.y). An angle whose quotient fails
+    // keeps its value.
+    void at(GenerationState& s);
+
+    // Gives the unread angles and pair sums the values the full computation
+    // would have left after the last pixel.
+    void settle(GenerationState& s) const;
+
+private:
+    const Frame& frame_;
+    GeometryReads reads_;
+    bool visited_ = false;
+    std::array<double, kCentres> quotient_{};  // last good dy / dx of an unread angle
+    std::array<bool, kCentres> quotientSeen_{};
+};
+
+// The full computation for one pixel: dx, dy, r, fi of every centre, rmin,
+// rmax and the fifteen ob sums at (s.x, s.y).
 void pixelGeometry(GenerationState& s, const Frame& frame);
 
 }  // namespace momentart

@@ -9,6 +9,7 @@
 #include "engine/formulas/bank.h"
 #include "engine/generation/catalogue.h"
 #include "engine/generation/geometry.h"
+#include "engine/generation/geometry_reads.h"
 #include "engine/generation/visiting_orders.h"
 #include "engine/stamp.h"
 #include "engine/state_rules.h"
@@ -92,16 +93,17 @@ void drawParameters(GenerationState& s, RunPlan& run) {
 // What one visit of a pixel does, and telling the observer as lines finish.
 class PixelWork final : public PixelVisitor {
 public:
-    PixelWork(GenerationState& s, Canvas& canvas, const RunPlan& run, RunObserver* observer,
-              long total)
-        : s_(s), canvas_(canvas), frame_(run.frame), run_(run), observer_(observer), total_(total) {}
+    PixelWork(GenerationState& s, Canvas& canvas, const RunPlan& run, GeometryReads reads,
+              RunObserver* observer, long total)
+        : s_(s), canvas_(canvas), frame_(run.frame), geometry_(run.frame, reads), run_(run),
+          observer_(observer), total_(total) {}
 
     void visit(int column, int row) override {
         s_.i = column;
         s_.j = row;
         s_.x = frame_.worldX(column);
         s_.y = frame_.worldY(row);
-        pixelGeometry(s_, frame_);
+        geometry_.at(s_);
         if (run_.krizanje != 1) {
             // Cross mode 2: each pixel takes one of the two formula pairs.
             if (drawWhole(s_.rnd, 2, 1) == 1) {
@@ -117,6 +119,10 @@ public:
         ++visited_;
     }
 
+    // After the last pixel: the geometry the picture did not read, as the
+    // full computation would have left it.
+    void finish() { geometry_.settle(s_); }
+
     void lineDone() override {
         if (observer_ != nullptr) observer_->progress(canvas_, visited_, total_);
     }
@@ -125,6 +131,7 @@ private:
     GenerationState& s_;
     Canvas& canvas_;
     const Frame& frame_;
+    PixelGeometry geometry_;
     const RunPlan& run_;
     RunObserver* observer_;
     long total_;
@@ -156,10 +163,12 @@ void makeimage(GenerationState& s, Canvas& canvas, RunHost& host, const RunOptio
     const RunPlan run = planRun(s, host.clock, options);
     const int lastColumn = static_cast<int>(s.sir);
     const int lastRow = static_cast<int>(s.vis);
-    PixelWork work(s, canvas, run, host.observer, visitCount(lastColumn, lastRow));
+    PixelWork work(s, canvas, run, pictureReads(s, run) | options.alsoComputed, host.observer,
+                   visitCount(lastColumn, lastRow));
     // The state check at the start of the run admits only the five modes.
     if (!visitInOrder(static_cast<int>(s.nacin), lastColumn, lastRow, s.rnd, work))
         throw std::logic_error("drawing mode " + std::to_string(s.nacin) + " has no visiting order");
+    work.finish();
 
     if (host.printer != nullptr) signimage(s, canvas, *host.printer);
     if (run.krizanje == 2) {

@@ -13,6 +13,9 @@ struct RunOptions {
     // 9..66: the catalogue writes this type's row instead of drawing a type
     // (ignored when `izbors` = 1). 0: the catalogue draws the type.
     int forcedType = 0;
+    // Angles and pair sums computed at every pixel besides those the picture
+    // reads (kAllGeometry: the full computation, which paints the same).
+    GeometryReads alsoComputed = 0;
 };
 
 // The run's own values, kept for one call only.

@@ -1,0 +1,117 @@
+// Runs every benchmark, then prints the ratios the costs are judged by, all
+// measured in this one run (the machine is shared, so single figures drift;
+// ratios of neighbours drift less).
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Keeps each benchmark's seconds per iteration (real and CPU) and its
+// counters while the console shows the runs as usual.
+class RatioReporter final : public benchmark::ConsoleReporter {
+public:
+    struct Result {
+        double wall = 0, cpu = 0;
+        std::map<std::string, double> counters;
+    };
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0) continue;
+            Result& result = results[run.benchmark_name()];
+            result.wall = run.real_accumulated_time / static_cast<double>(run.iterations);
+            result.cpu = run.cpu_accumulated_time / static_cast<double>(run.iterations);
+            for (const auto& [name, counter] : run.counters) result.counters[name] = counter.value;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    // Seconds per picture (wall and CPU) of a benchmark that does `pictures`
+    // pictures an iteration (1 when it has no such counter); zeros when it
+    // did not run.
+    struct Cost {
+        double wall = 0, cpu = 0;
+    };
+    Cost perPicture(const std::string& name) const {
+        const auto found = results.find(name);
+        if (found == results.end()) return {};
+        const double pictures = counter(name, "pictures");
+        const double n = pictures > 0 ? pictures : 1;
+        return {found->second.wall / n, found->second.cpu / n};
+    }
+
+    double counter(const std::string& name, const std::string& key) const {
+        const auto found = results.find(name);
+        if (found == results.end()) return 0;
+        const auto value = found->second.counters.find(key);
+        return value == found->second.counters.end() ? 0 : value->second;
+    }
+
+    std::map<std::string, Result> results;
+};
+
+std::string ratio(double numerator, double denominator) {
+    if (numerator <= 0 || denominator <= 0) return "   -";
+    char text[16];
+    std::snprintf(text, sizeof text, "%6.2f", numerator / denominator);
+    return text;
+}
+
+// One line: the ratio in CPU time (steady on a shared machine) and in wall
+// time (what a user waits), and the goal.
+void printRatio(const char* what, std::string cpu, std::string wall, const char* goal) {
+    std::printf("  %-56s %8s %8s   %s\n", what, cpu.c_str(), wall.c_str(), goal);
+}
+
+void printRatio(const char* what, RatioReporter::Cost a, RatioReporter::Cost b, const char* goal) {
+    printRatio(what, ratio(a.cpu, b.cpu), ratio(a.wall, b.wall), goal);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    const auto cost = [&](const char* name) { return reporter.perPicture(name); };
+    const auto engine = cost("EnginePictures/real_time");
+    const auto geometry = cost("GeometryOnly/real_time");
+    const auto png = cost("PngWrite/real_time");
+    const auto qtPng = cost("QtPngWrite/real_time");
+    const auto bitmap = cost("BitmapWrite/real_time");
+    const auto oneJob = cost("Batch/1/iterations:3/process_time/real_time");
+    const auto everyCore = cost("Batch/0/iterations:3/process_time/real_time");
+    auto process = cost("SingleRenderProcess/real_time");
+    process.cpu = reporter.counter("SingleRenderProcess/real_time", "process cpu s");
+    const auto computing = cost("SingleRenderComputing/real_time");
+
+    std::printf("\nCPU ms a picture: engine %.1f, geometry only %.1f, PNG write %.1f (Qt's writer "
+                "%.1f), bitmap write %.1f, batch on one job %.1f\n",
+                engine.cpu * 1e3, geometry.cpu * 1e3, png.cpu * 1e3, qtPng.cpu * 1e3,
+                bitmap.cpu * 1e3, oneJob.cpu * 1e3);
+    std::printf("Ratios measured in this run:%31s %8s %8s\n", "", "cpu", "wall");
+    printRatio("PNG write / engine picture", png, engine, "goal <= 0.25");
+    printRatio("PNG bytes / Qt writer's bytes",
+               ratio(reporter.counter("PngWrite/real_time", "bytes/picture"),
+                     reporter.counter("QtPngWrite/real_time", "bytes/picture")),
+               "", "goal <= 1.10");
+    printRatio("Qt's PNG writer / engine picture", qtPng, engine, "(the route before)");
+    printRatio("bitmap write / engine picture", bitmap, engine, "");
+    printRatio("render --no-stamp, process start to exit / computing", process, computing,
+               "goal <= 2");
+    printRatio("batch of 32 on one job, per picture / engine picture", oneJob, engine, "goal <= 1.5");
+    printRatio("batch of 32 on one job, per picture / geometry only", oneJob, geometry, "");
+    printRatio("pictures per second, every core / one job", "", ratio(oneJob.wall, everyCore.wall),
+               "goal >= 1.9 on 2 cores");
+    return 0;
+}

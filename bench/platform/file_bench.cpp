@@ -1,0 +1,81 @@
+// Writing the batch's pictures to files: PNG with its texts as the program
+// writes it, a bitmap, and, for comparison, Qt's own PNG writer at its
+// defaults (libpng, adaptive filters, zlib level 6), the route the files
+// took before.
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+#include "batch_pictures.h"
+#include "platform/image_convert.h"
+#include "platform/recipe_png.h"
+#include "platform/renderer.h"
+
+namespace momentart {
+namespace {
+
+const std::vector<RenderedPicture>& batchPictures() {
+    static const std::vector<RenderedPicture> pictures = [] {
+        std::vector<RenderedPicture> made;
+        for (int n = 0; n < bench::kBatchPictures; ++n) {
+            RenderSettings settings;
+            settings.seed = bench::kBatchFirstSeed + static_cast<std::uint32_t>(n);
+            settings.stamp = false;
+            made.push_back(renderFresh(settings));
+        }
+        return made;
+    }();
+    return pictures;
+}
+
+bool writeWithQt(const RenderedPicture& p, const QString& path) {
+    QImage image = toQImage(*p.canvas);
+    for (const auto& [key, value] : pictureTexts(p.recipe, p.state)) image.setText(key, value);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    QImageWriter writer(&file, "png");
+    return writer.write(image) && file.commit();
+}
+
+// Writes every picture of the batch with `write`; counts the bytes of one
+// picture's file, on average.
+template <typename Write>
+void writeAll(benchmark::State& state, const char* extension, Write write) {
+    const auto& pictures = batchPictures();
+    QTemporaryDir dir;
+    double bytes = 0;
+    for (auto _ : state) {
+        bytes = 0;
+        for (std::size_t n = 0; n < pictures.size(); ++n) {
+            const QString path = dir.filePath(QString("%1.%2").arg(n).arg(extension));
+            if (!write(pictures[n], path)) state.SkipWithError("cannot write");
+            bytes += static_cast<double>(QFileInfo(path).size());
+        }
+    }
+    state.counters["pictures"] = static_cast<double>(pictures.size());
+    state.counters["bytes/picture"] = bytes / static_cast<double>(pictures.size());
+}
+
+void PngWrite(benchmark::State& state) {
+    writeAll(state, "png", [](const RenderedPicture& p, const QString& path) {
+        return writePicture(path, *p.canvas, p.recipe, p.state, true).ok;
+    });
+}
+BENCHMARK(PngWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void QtPngWrite(benchmark::State& state) { writeAll(state, "png", writeWithQt); }
+BENCHMARK(QtPngWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BitmapWrite(benchmark::State& state) {
+    writeAll(state, "bmp", [](const RenderedPicture& p, const QString& path) {
+        return writePicture(path, *p.canvas, p.recipe, p.state, true).ok;
+    });
+}
+BENCHMARK(BitmapWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace momentart
