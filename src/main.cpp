@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "cli/history_command.h"
 #include "cli/render_command.h"
 #include "cli/sheet_command.h"
+#include "cli/vary_command.h"
 #include "window/window_main.h"
 
 namespace {
@@ -31,17 +33,23 @@ struct Command {
 const Command kCommands[] = {
     {"render", "compute pictures without a window and write them to files", momentart::renderCommand,
      momentart::renderDrawsText},
-    {"sheet", "a contact sheet: one small picture of every image type for a seed", momentart::sheetCommand,
-     nullptr},
+    {"sheet", "a contact sheet: one small picture of every image type for a seed, or of "
+              "the pictures in a folder", momentart::sheetCommand, nullptr},
+    {"vary", "siblings of a picture: one part (centres, colours, formula, zoom) drawn anew",
+     momentart::varyCommand, nullptr},
+    {"history", "list the newest pictures the window made, with the file that makes each again",
+     momentart::historyCommand, [](const QStringList&) { return false; }},
 };
 
 QString mainHelp() {
     QString text =
         "usage: momentart [window options]\n"
+        "       momentart [window options] PICTURE.png|PICTURE.bmp|RECIPE.recipe\n"
         "       momentart COMMAND [options]\n"
         "Makes abstract pictures entirely by computation; the moment decides the picture.\n"
         "With no command it opens the window (on a machine without a display it renders\n"
-        "one picture headless instead and says where it went).\n\n"
+        "one picture headless instead and says where it went). Given a picture momentart\n"
+        "saved, or its recipe, the window opens on that picture and goes on from it.\n\n"
         "commands:\n";
     for (const Command& command : kCommands)
         text += QString("  %1 %2\n").arg(QString(command.name).leftJustified(10)).arg(command.summary);
@@ -108,6 +116,8 @@ int runCommand(const Command& command, int argc, char** argv) {
 
 int main(int argc, char** argv) {
     qInstallMessageHandler(quietMessages);
+    // The window's history and the history command find the same folder.
+    QCoreApplication::setApplicationName("momentart");
     const char* first = argc > 1 ? argv[1] : "";
     for (const Command& command : kCommands)
         if (std::strcmp(first, command.name) == 0) return runCommand(command, argc, argv);

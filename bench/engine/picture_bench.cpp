@@ -6,6 +6,7 @@
 #include "engine/generation/geometry.h"
 #include "engine/generation/run.h"
 #include "engine/generation/visiting_orders.h"
+#include "engine/interest.h"
 #include "engine/startup.h"
 
 namespace momentart {
@@ -85,6 +86,19 @@ void EnginePictures(benchmark::State& state) {
     state.counters["pictures"] = bench::kBatchPictures;
 }
 BENCHMARK(EnginePictures)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The dullness measure of one finished picture, which every PNG written
+// and every picture of a batch that skips dull ones pays for.
+void MeasureInterest(benchmark::State& state) {
+    BenchClock clock;
+    Canvas canvas;
+    RunHost host{clock};
+    GenerationState s;
+    startup(s, 1);
+    makeimage(s, canvas, host, {9});
+    for (auto _ : state) benchmark::DoNotOptimize(measureInterest(canvas));
+}
+BENCHMARK(MeasureInterest)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace momentart

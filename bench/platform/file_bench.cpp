@@ -34,7 +34,7 @@ const std::vector<RenderedPicture>& batchPictures() {
 
 bool writeWithQt(const RenderedPicture& p, const QString& path) {
     QImage image = toQImage(*p.canvas);
-    for (const auto& [key, value] : pictureTexts(p.recipe, p.state)) image.setText(key, value);
+    for (const auto& [key, value] : pictureTexts(p.recipe, p.state, measureInterest(*p.canvas))) image.setText(key, value);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
     QImageWriter writer(&file, "png");

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "engine/host.h"
+#include "engine/interest.h"
 
 namespace momentart {
 
@@ -21,7 +22,17 @@ struct BatchPlan {
     QString folder;               // must exist
     // The moment that names every picture; by default each picture's own.
     std::optional<CalendarTime> moment;
+    // Dull pictures (engine/interest.h) are not written: the seeds go on
+    // until `count` pictures are, or kMissesPerPicture * count seeds in a
+    // row gave none.
+    bool skipDull = false;
+    // What counts as dull: isDull, unless a test asks for something else.
+    std::function<bool(const Interest&)> dull = isDull;
 };
+
+// How many seeds in a row, for each picture asked for, may be dull before a
+// batch that skips dull pictures gives up.
+inline constexpr long long kMissesPerPicture = 100;
 
 // One picture of the batch, written.
 struct BatchPicture {
@@ -33,7 +44,10 @@ struct BatchPicture {
 
 struct BatchOutcome {
     int written = 0;
-    QString error;  // the first file that could not be written, if any
+    int skipped = 0;          // dull pictures not written
+    bool gaveUp = false;      // too many dull seeds in a row
+    bool outOfSeeds = false;  // the last seed, 4294967295, was reached first
+    QString error;            // the first file that could not be written, if any
 };
 
 // The file name (without folder and extension) of a batch picture:
@@ -42,11 +56,14 @@ QString batchFileBase(const QString& name, int type, std::uint32_t seed);
 
 // Renders and writes the plan's pictures. Each is exactly what a single
 // render of its seed and type gives, and carries its recipe. Existing files
-// are never replaced: a clash gets -2, -3, ... added. `done` is called after
-// each file, on the worker's thread, one call at a time. Once `stop` is set
-// (or a file cannot be written) no further picture is started; those under
-// way are finished and written.
+// are never replaced: a clash gets -2, -3, ... added. Seeds are decided in
+// order, so a batch that skips dull pictures writes the first passing seeds
+// whatever the number of workers. `done` is called after each file and
+// `skipped` after each dull seed, on a worker's thread, one call at a time.
+// Once `stop` is set (or a file cannot be written) no further picture is
+// started; those under way are finished and written.
 BatchOutcome runBatch(const BatchPlan& plan, const std::atomic<bool>& stop,
-                      const std::function<void(const BatchPicture&)>& done = {});
+                      const std::function<void(const BatchPicture&)>& done = {},
+                      const std::function<void(std::uint32_t seed)>& skipped = {});
 
 }  // namespace momentart

@@ -31,7 +31,7 @@ QString duration(double seconds) {
 
 }  // namespace
 
-QString progressBar(int done, int total, double elapsedSeconds) {
+QString progressBar(int done, int total, double elapsedSeconds, int skipped) {
     const int filled = total > 0 ? kBarWidth * done / total : 0;
     QString line = "[" + QString(filled, '#') + QString(kBarWidth - filled, '-') + "] ";
     const int digits = static_cast<int>(QString::number(total).size());
@@ -43,6 +43,7 @@ QString progressBar(int done, int total, double elapsedSeconds) {
     } else {
         line += "  starting";
     }
+    if (skipped > 0) line += QString("  %1 skipped").arg(skipped);
     return line;
 }
 
@@ -62,13 +63,22 @@ void Progress::start() {
 
 void Progress::step(const QString& line, double elapsedSeconds) {
     ++done_;
+    show(QString("%1/%2 ").arg(done_).arg(total_) + line, elapsedSeconds);
+}
+
+void Progress::skip(const QString& line, double elapsedSeconds) {
+    ++skipped_;
+    show(QString("skipped %1: ").arg(skipped_) + line, elapsedSeconds);
+}
+
+void Progress::show(const QString& line, double elapsedSeconds) {
     switch (style_) {
     case ProgressStyle::Bar:
         // Padding covers a longer line drawn before.
-        err_ << "\r" << progressBar(done_, total_, elapsedSeconds) << "    ";
+        err_ << "\r" << progressBar(done_, total_, elapsedSeconds, skipped_) << "    ";
         break;
     case ProgressStyle::Lines:
-        err_ << QString("%1/%2 ").arg(done_).arg(total_) << line << "\n";
+        err_ << line << "\n";
         break;
     case ProgressStyle::Quiet:
         break;

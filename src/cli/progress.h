@@ -11,8 +11,8 @@ namespace momentart {
 enum class ProgressStyle { Bar, Lines, Quiet };
 
 // The bar's line: done of total, items per second and the time left,
-// estimated from the seconds elapsed so far.
-QString progressBar(int done, int total, double elapsedSeconds);
+// estimated from the seconds elapsed so far, and how many were skipped.
+QString progressBar(int done, int total, double elapsedSeconds, int skipped = 0);
 
 // The progress style for this process: a bar when stderr is a terminal.
 ProgressStyle progressStyleForStderr(bool quiet);
@@ -24,13 +24,19 @@ public:
     // One more item is done, `elapsedSeconds` after the start; `line` names
     // it in the Lines style.
     void step(const QString& line, double elapsedSeconds);
+    // One more item was skipped; `line` says which in the Lines style.
+    void skip(const QString& line, double elapsedSeconds);
     // Ends the bar's line.
     void finish();
 
 private:
+    // Redraws the bar, or writes `line`.
+    void show(const QString& line, double elapsedSeconds);
+
     ProgressStyle style_;
     int total_;
     int done_ = 0;
+    int skipped_ = 0;
     QTextStream& err_;
 };
 

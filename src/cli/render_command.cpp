@@ -4,11 +4,13 @@
 #include <QFileInfo>
 
 #include "engine/generation/catalogue.h"
+#include "engine/interest.h"
 #include "cli/batch_command.h"
 #include "cli/command_options.h"
 #include "platform/image_files.h"
 #include "platform/options.h"
 #include "platform/pictures_folder.h"
+#include "platform/recipe_file.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
 #include "platform/stamp_face.h"
@@ -26,8 +28,11 @@ const QList<OptionInfo> kRenderOptions = {
     {"no-stamp", nullptr, "leave out the signature line: exactly the computed pixels"},
     {"count", "N", "make a batch of N pictures (1..1000000), each from a fresh start"},
     {"jobs", "J", "with --count: worker threads, 1..1024 (default: every core); at most one per picture and two per core run"},
-    {"from", "PICTURE", "make again the picture of a PNG that momentart wrote, from the recipe "
-                        "it carries (the recipe fixes seed, type and stamp)"},
+    {"skip-dull", nullptr, "with --count: write only pictures that are not dull, going on with "
+                           "further seeds until N are written (see 'interest' below)"},
+    {"from", "FILE", "make a picture again from its recipe: a PNG that momentart wrote, a bitmap "
+                     "with its .recipe beside it, or a .recipe file (the recipe fixes seed, type "
+                     "and stamp)"},
     {"out", "PATH", "a single picture: write to the file PATH (.png or .bmp); a batch: write "
                     "into the folder PATH (created if missing). Default: the momentart folder "
                     "of your Pictures folder, under new names"},
@@ -47,6 +52,7 @@ struct RenderRequest {
     QString out;
     bool force = false;
     bool quiet = false;
+    bool skipDull = false;
 };
 
 QString notWith(const char* option, const char* reason) {
@@ -59,18 +65,20 @@ QString readRequest(const ParsedOptions& options, RenderRequest& request) {
     request.quiet = options.has("quiet");
     request.out = options.value("out");
     request.settings.stamp = !options.has("no-stamp");
+    request.skipDull = options.has("skip-dull");
 
     if (options.has("from")) {
         request.mode = Mode::Again;
         request.from = options.value("from");
-        for (const char* fixed : {"type", "seed", "no-stamp", "count", "jobs"})
+        for (const char* fixed : {"type", "seed", "no-stamp", "count", "jobs", "skip-dull"})
             if (options.has(fixed)) return notWith(fixed, "--from: the picture's recipe decides");
-        if (request.from.isEmpty()) return "--from needs the path of a PNG file";
+        if (request.from.isEmpty()) return "--from needs the path of a picture or a recipe";
     } else if (options.has("count")) {
         request.mode = Mode::Batch;
         if (request.force) return notWith("force", "--count: a batch never replaces a file");
-    } else if (options.has("jobs")) {
-        return "--jobs goes with --count";
+    } else {
+        for (const char* batchOnly : {"jobs", "skip-dull"})
+            if (options.has(batchOnly)) return QString("--%1 goes with --count").arg(batchOnly);
     }
 
     const WholeOption type = wholeOption(options, "type", kFirstType, kLastType, 0);
@@ -123,8 +131,9 @@ int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QT
         }
         path = freePath(folder, name, "png");
     }
+    const Interest interest = measureInterest(*picture.canvas);
     const WriteResult written =
-        writePicture(path, *picture.canvas, picture.recipe, picture.state, request.force);
+        writePicture(path, *picture.canvas, picture.recipe, picture.state, request.force, interest);
     if (!written.ok) {
         err << "momentart render: cannot write " << written.error << "\n";
         return 1;
@@ -133,7 +142,9 @@ int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QT
         out << "file: " << QDir::toNativeSeparators(path) << "\n"
             << "name: " << name << "\n"
             << "type: " << imageType(picture.state) << "\n"
-            << "seed: " << picture.recipe.seed << "\n";
+            << "seed: " << picture.recipe.seed << "\n"
+            << "interest: " << QString::fromStdString(interestText(interest))
+            << (isDull(interest) ? " (dull)" : "") << "\n";
     return 0;
 }
 
@@ -141,15 +152,24 @@ int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QT
 
 QString renderHelp() {
     return "usage: momentart render [options]\n"
-           "       momentart render --count N [--seed S] [--type T] [--out FOLDER] [--jobs J]\n"
-           "       momentart render --from PICTURE.png [--out FILE]\n"
+           "       momentart render --count N [--seed S] [--type T] [--out FOLDER] [--jobs J] [--skip-dull]\n"
+           "       momentart render --from PICTURE.png|PICTURE.bmp|RECIPE.recipe [--out FILE]\n"
            "Computes one picture, as the window's \"new image\" does at start-up, and writes it;\n"
-           "prints the file written, the picture's name, its image type and its seed.\n"
+           "prints the file written, the picture's name, its image type, its seed and its\n"
+           "interest (below).\n"
            "With --count it makes a batch of pictures, each from a fresh start with the seeds\n"
            "S, S+1, ..., named <name>-type<T>-seed<S>.png, with progress on stderr; Ctrl-C\n"
-           "stops after the pictures under way. With --from it makes the picture of a PNG\n"
-           "again, bit for bit, from the recipe the PNG carries. Every PNG written carries\n"
+           "stops after the pictures under way. With --from it makes a picture again, bit for\n"
+           "bit, from its recipe: the one a PNG carries, the .recipe file beside a bitmap\n"
+           "the window saved, or a recipe file of the history. Every PNG written carries\n"
            "its recipe; no file is replaced unless --force says so.\n\n"
+           "interest: every picture is measured above its stamp: common, the share of its\n"
+           "most common colour; spread, the standard deviation of its brightness (0..255);\n"
+           "detail, the mean brightness difference of neighbouring pixels. It is dull when\n"
+           "common >= " + QString::number(kDullCommonShare) + " or spread < " +
+           QString::number(kDullSpread) + ". The figures are printed and stored in the PNG\n"
+           "(text Interest). With --skip-dull a batch skips dull pictures; it stops (status 1)\n"
+           "when " + QString::number(kMissesPerPicture) + " x N seeds in a row were all dull.\n\n"
            "options:\n" +
            describeOptions(kRenderOptions) +
            "\nexit status: 0 written, 1 a file or folder could not be written (or the stamp's\n"
@@ -181,13 +201,14 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
         batch.plan.type = request.settings.type;
         batch.plan.stamp = request.settings.stamp;
         batch.plan.jobs = request.jobs;
+        batch.plan.skipDull = request.skipDull;
         batch.plan.folder = request.out.isEmpty() ? defaultPicturesFolder() : request.out;
         batch.quiet = request.quiet;
         if (stampFaceMissing(batch.plan.stamp, err)) return 1;
         return runBatchCommand(batch, err);
     }
     case Mode::Again: {
-        const RecipeFromFile read = readRecipeFromPicture(request.from);
+        const RecipeFromFile read = readRecipeOfAnyFile(request.from);
         if (!read.recipe) {
             err << "momentart render: " << read.error << "\n";
             return 2;

@@ -3,13 +3,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
-#include <QGuiApplication>
 #include <chrono>
 #include <mutex>
 #include <vector>
 
 #include "engine/generation/catalogue.h"
 #include "cli/command_options.h"
+#include "cli/contact_sheet.h"
+#include "cli/folder_sheet.h"
 #include "cli/progress.h"
 #include "platform/image_convert.h"
 #include "platform/image_files.h"
@@ -35,19 +36,12 @@ constexpr QRgb kLabelColour = 0xffd8d8d8;
 const QList<OptionInfo> kSheetOptions = {
     {"seed", "S", "seed 0..4294967295 for every picture (default: the timer now)"},
     {"out", "FILE", "write to FILE (.png or .bmp); default: sheet-<seed>.png, a new file in the "
-                    "momentart folder of your Pictures folder"},
+                    "momentart folder of your Pictures folder (pictures: see above)"},
     {"force", nullptr, "replace FILE given with --out if it exists"},
     {"jobs", "J", "worker threads, 1..1024 (default: every core); at most one per picture and two per core run"},
     {"quiet", nullptr, "print nothing but errors"},
     {"help", nullptr, "show this help"},
 };
-
-QFont labelFont(int pixels, bool bold) {
-    QFont font = QGuiApplication::font();
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 }  // namespace
 
@@ -74,7 +68,7 @@ QSize sheetSize() {
 QRect sheetHeading() { return QRect(0, 0, sheetSize().width(), kHeadingHeight); }
 
 void drawSheetLabel(QPainter& painter, const QRect& label, int type) {
-    painter.setFont(labelFont(15, true));
+    painter.setFont(sheetFont(15, true));
     painter.setPen(QColor::fromRgb(kLabelColour));
     painter.drawText(label, Qt::AlignCenter, QString("type %1").arg(type));
 }
@@ -102,7 +96,7 @@ QImage makeSheet(std::uint32_t seed, int jobs, const std::atomic<bool>& stop,
     setScreenResolution(sheet);
     sheet.fill(kSheetBackground);
     QPainter painter(&sheet);
-    painter.setFont(labelFont(18, false));
+    painter.setFont(sheetFont(18, false));
     painter.setPen(QColor::fromRgb(kLabelColour));
     painter.drawText(sheetHeading().adjusted(kGap, 0, -kGap, 0), Qt::AlignLeft | Qt::AlignVCenter,
                      QString("momentart: the %1 image types for seed %2").arg(kTypes).arg(seed));
@@ -115,10 +109,16 @@ QImage makeSheet(std::uint32_t seed, int jobs, const std::atomic<bool>& stop,
 }
 
 QString sheetHelp() {
-    return "usage: momentart sheet [options]\n"
+    return "usage: momentart sheet [--seed S] [options]\n"
+           "       momentart sheet FOLDER|PICTURE... [--out FILE.png] [options]\n"
            "Renders one picture of every image type, 9 to 66, for one seed (without stamps),\n"
            "and lays them out small in a grid, each labelled with its type number: the whole\n"
-           "catalogue at a glance. Prints the file written and the seed.\n\n"
+           "catalogue at a glance. Prints the file written and the seed.\n"
+           "Given folders or pictures, it lays out the pictures instead (a folder's PNG files,\n"
+           "newest first), each labelled with its name, type and seed, or with its file name\n"
+           "when it carries no recipe: " + QString::number(kMostPerSheet) +
+           " to a sheet, more sheets numbered -1, -2, ...\n"
+           "(default: sheet-<folder>.png in the momentart folder of your Pictures folder).\n\n"
            "options:\n" +
            describeOptions(kSheetOptions) +
            "\nexit status: 0 written, 1 the file could not be written, 2 bad input, 130 stopped\n"
@@ -127,8 +127,10 @@ QString sheetHelp() {
 
 int sheetCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     ParsedOptions options;
-    if (const auto status = parseCommandOptions("sheet", arguments, kSheetOptions, sheetHelp(), out, err, options))
+    if (const auto status =
+            parseCommandOptions("sheet", arguments, kSheetOptions, sheetHelp(), out, err, options, true))
         return *status;
+    if (!options.operands.isEmpty()) return folderSheetCommand(options, out, err);
     const WholeOption seedGiven = seedOption(options);
     const WholeOption jobsGiven = jobsOption(options);
     for (const QString& error : {seedGiven.error, jobsGiven.error, checkOutputFileOptions(options)}) {

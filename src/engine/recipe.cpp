@@ -133,10 +133,18 @@ std::optional<std::string> readValues(const std::vector<KeyLine>& lines, Recipe&
     for (const RecipeKey& key : recipeKeys()) {
         const auto given = std::find_if(lines.begin(), lines.end(),
                                         [&](const KeyLine& line) { return line.key == &key; });
+        if (given == lines.end() && key.writtenWhen != nullptr) continue;  // optional: its old meaning
         if (given == lines.end()) return "key '" + std::string(key.name) + "' is missing";
         if (!key.format->read(given->value, recipe, key))
             return atLine(given->number) + std::string(key.name) + " " + quoted(given->value) + " is not " +
                    std::string(key.format->expected);
+    }
+    for (const auto& [first, second] : kKeysTogether) {
+        const auto given = [&](std::string_view name) {
+            return std::any_of(lines.begin(), lines.end(), [&](const KeyLine& line) { return line.key->name == name; });
+        };
+        if (given(first) != given(second))
+            return "keys '" + std::string(first) + "' and '" + std::string(second) + "' go together";
     }
     return std::nullopt;
 }
@@ -161,6 +169,7 @@ Recipe makeimageRecorded(GenerationState& s, Canvas& canvas, RunHost& host,
     recipe.before = s;
     recipe.forcedType = options.forcedType;
     recipe.stamp = host.printer != nullptr;
+    recipe.variation = options.variation;
     ClockRecorder clock(host.clock);
     RunHost recording{clock, host.printer, host.observer};
     makeimage(s, canvas, recording, options);
@@ -174,12 +183,15 @@ void remake(const Recipe& recipe, GenerationState& s, Canvas& canvas, TextPrinte
     s = recipe.before;
     FixedMomentClock clock(recipe.seed, recipe.moment);
     RunHost host{clock, recipe.stamp ? printer : nullptr, observer};
-    makeimage(s, canvas, host, RunOptions{recipe.forcedType});
+    RunOptions options{recipe.forcedType};
+    options.variation = recipe.variation;
+    makeimage(s, canvas, host, options);
 }
 
 std::string encodeRecipe(const Recipe& recipe) {
     std::string text = std::string(kFirstLinePrefix) + std::to_string(kRecipeVersion) + "\n";
     for (const RecipeKey& key : recipeKeys()) {
+        if (key.writtenWhen != nullptr && !key.writtenWhen(recipe)) continue;
         text.append(key.name);
         text += '=';
         text += key.format->write(recipe, key);

@@ -24,6 +24,7 @@ struct Recipe {
     int forcedType = 0;       // the type the run was told to make, 0 if none
     CalendarTime moment;      // the moment that named the picture
     bool stamp = true;        // whether the run printed the stamp
+    Variation variation;      // the part drawn anew, if the picture is a variation
 };
 
 // A clock that gives a fixed seed and a fixed moment: a recipe's replay.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/generation/catalogue.h"
+#include "engine/generation/variation.h"
 #include "engine/state_fields.h"
 
 namespace momentart {
@@ -167,6 +168,28 @@ const ValueFormat kNumber{
     },
     "a finite decimal number"};
 
+// A variation (optional keys, written only for a variation): its kind by
+// name, and its seed.
+bool isVariation(const Recipe& r) { return r.variation.kind != VariationKind::None; }
+
+const ValueFormat kVariationKind{
+    [](const Recipe& r, const RecipeKey&) { return std::string(variationName(r.variation.kind)); },
+    [](std::string_view text, Recipe& r, const RecipeKey&) {
+        const auto kind = variationKindNamed(text);
+        if (kind) r.variation.kind = *kind;
+        return kind.has_value();
+    },
+    "centres, colours, formula or zoom"};
+
+const ValueFormat kVariationSeed{
+    [](const Recipe& r, const RecipeKey&) { return std::to_string(r.variation.seed); },
+    [](std::string_view text, Recipe& r, const RecipeKey&) {
+        const auto seed = readUnsigned(text, UINT32_MAX);
+        if (seed) r.variation.seed = static_cast<std::uint32_t>(*seed);
+        return seed.has_value();
+    },
+    "a whole number from 0 to 4294967295"};
+
 std::vector<RecipeKey> makeKeys() {
     std::vector<RecipeKey> keys = {
         {"seed", &kSeed},
@@ -180,6 +203,8 @@ std::vector<RecipeKey> makeKeys() {
         {"tekst2", &kText, nullptr, &GenerationState::tekst2},
     };
     for (const NumberField& field : numberFields()) keys.push_back({field.name, &kNumber, field.member});
+    keys.push_back({"variation", &kVariationKind, nullptr, nullptr, isVariation});
+    keys.push_back({"variation-seed", &kVariationSeed, nullptr, nullptr, isVariation});
     return keys;
 }
 

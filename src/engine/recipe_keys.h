@@ -4,6 +4,7 @@
 #pragma once
 
 #include <span>
+#include <utility>
 #include <string>
 #include <string_view>
 
@@ -26,10 +27,20 @@ struct RecipeKey {
     const ValueFormat* format;
     double GenerationState::*number = nullptr;     // the number field, for number keys
     std::string GenerationState::*text = nullptr;  // the text field, for text keys
+    // An optional key: written only when this says so, and when absent the
+    // recipe keeps its default (the old meaning). Null: always written and
+    // required.
+    bool (*writtenWhen)(const Recipe& recipe) = nullptr;
 };
 
-// Every key but the closing check line, in the order they are written.
+// Every key but the closing check line, in the order they are written: the
+// required keys, then the optional ones.
 std::span<const RecipeKey> recipeKeys();
+
+// Optional keys that are given both or neither.
+inline constexpr std::pair<std::string_view, std::string_view> kKeysTogether[] = {
+    {"variation", "variation-seed"},
+};
 
 // The key of that name, or nullptr.
 const RecipeKey* findRecipeKey(std::string_view name);

@@ -12,10 +12,15 @@ const OptionInfo* find(const QList<OptionInfo>& table, const QString& name) {
 }
 }  // namespace
 
-ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionInfo>& table) {
+ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionInfo>& table,
+                           bool takesOperands) {
     ParsedOptions parsed;
     for (int n = 0; n < arguments.size(); ++n) {
         const QString& argument = arguments[n];
+        if (!argument.startsWith("--") && takesOperands) {
+            parsed.operands << argument;
+            continue;
+        }
         if (!argument.startsWith("--")) {
             parsed.error = "unexpected argument '" + argument + "'";
             return parsed;
@@ -55,8 +60,9 @@ ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionInfo>
 
 std::optional<int> parseCommandOptions(const char* command, const QStringList& arguments,
                                        const QList<OptionInfo>& table, const QString& help,
-                                       QTextStream& out, QTextStream& err, ParsedOptions& options) {
-    options = parseOptions(arguments, table);
+                                       QTextStream& out, QTextStream& err, ParsedOptions& options,
+                                       bool takesOperands) {
+    options = parseOptions(arguments, table, takesOperands);
     if (!options.error.isEmpty()) {
         err << "momentart " << command << ": " << options.error << " (see momentart " << command
             << " --help)\n";
@@ -69,23 +75,22 @@ std::optional<int> parseCommandOptions(const char* command, const QStringList& a
     return std::nullopt;
 }
 
-QString describeOptions(const QList<OptionInfo>& table) {
-    // The help of an option starts in column 26 and wraps at the width of a
+QString describeEntries(const QList<QPair<QString, QString>>& entries) {
+    // The help of an entry starts in column 26 and wraps at the width of a
     // terminal; a long name pushes it onto its own line.
     constexpr int kHelpColumn = 25;
     constexpr int kWidth = 80;
     QString text;
-    for (const OptionInfo& option : table) {
-        QString left = QString("  --") + option.name;
-        if (option.valueName != nullptr) left += QString(" ") + option.valueName;
-        // At least two spaces part an option from its help.
+    for (const auto& [name, help] : entries) {
+        const QString left = "  " + name;
+        // At least two spaces part an entry from its help.
         QString line = left.leftJustified(kHelpColumn - 1);
         if (left.size() >= kHelpColumn - 1) {
             text += left + "\n";
             line = QString(kHelpColumn - 1, ' ');
         }
         bool first = true;
-        for (const QString& word : QString(option.help).split(' ', Qt::SkipEmptyParts)) {
+        for (const QString& word : help.split(' ', Qt::SkipEmptyParts)) {
             if (!first && line.size() + 1 + word.size() > kWidth) {
                 text += line + "\n";
                 line = QString(kHelpColumn, ' ') + word;
@@ -97,6 +102,16 @@ QString describeOptions(const QList<OptionInfo>& table) {
         text += line + "\n";
     }
     return text;
+}
+
+QString describeOptions(const QList<OptionInfo>& table) {
+    QList<QPair<QString, QString>> entries;
+    for (const OptionInfo& option : table) {
+        QString name = QString("--") + option.name;
+        if (option.valueName != nullptr) name += QString(" ") + option.valueName;
+        entries.append({name, option.help});
+    }
+    return describeEntries(entries);
 }
 
 std::optional<unsigned long long> parseWhole(const QString& text, unsigned long long low,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMap>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -19,24 +20,32 @@ struct OptionInfo {
 struct ParsedOptions {
     QMap<QString, QString> values;  // option name -> value ("" for a flag)
     QString error;                  // one line naming the problem, if any
+    QStringList operands;           // the arguments that are not options, in order
 
     bool has(const QString& name) const { return values.contains(name); }
     QString value(const QString& name) const { return values.value(name); }
 };
 
-// Parses `--name value`, `--name=value` and flags. Positional arguments are
-// errors.
-ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionInfo>& table);
+// Parses `--name value`, `--name=value` and flags. Other arguments (files a
+// command works on) are kept in `operands` where `takesOperands`, and are
+// errors otherwise.
+ParsedOptions parseOptions(const QStringList& arguments, const QList<OptionInfo>& table,
+                           bool takesOperands = false);
 
 // Parses the options of command `command`. An error is printed as one line
 // on `err` and gives exit status 2; --help prints `help` on `out` and gives
 // 0; otherwise there is no status and `options` holds what was given.
 std::optional<int> parseCommandOptions(const char* command, const QStringList& arguments,
                                        const QList<OptionInfo>& table, const QString& help,
-                                       QTextStream& out, QTextStream& err, ParsedOptions& options);
+                                       QTextStream& out, QTextStream& err, ParsedOptions& options,
+                                       bool takesOperands = false);
 
 // The option lines of a help text.
 QString describeOptions(const QList<OptionInfo>& table);
+
+// Lines of a help text, each a name (an option, a key) and what it does,
+// laid out as describeOptions lays out options.
+QString describeEntries(const QList<QPair<QString, QString>>& entries);
 
 // A whole number in [low, high], written in decimal digits only.
 std::optional<unsigned long long> parseWhole(const QString& text, unsigned long long low,

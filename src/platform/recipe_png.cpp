@@ -15,19 +15,25 @@ const char* const kRecipeKey = "Recipe";
 
 QString softwareText() { return QStringLiteral("momentart " MOMENTART_VERSION); }
 
-ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after) {
-    return {
+ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, const Interest& interest) {
+    ImageTexts texts = {
         {"Software", softwareText()},
         {"Title", QString::fromStdString(after.imeslike)},
         {"Type", QString::number(imageType(after))},
         {"Seed", QString::number(recipe.seed)},
+        {"Interest", QString::fromStdString(interestText(interest))},
         {kRecipeKey, QString::fromStdString(encodeRecipe(recipe))},
     };
+    if (recipe.variation.kind != VariationKind::None)
+        texts.insert(texts.size() - 1, {"Variation", QString::fromStdString(variationText(recipe.variation))});
+    return texts;
 }
 
 WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
-                         const GenerationState& after, bool replace) {
-    return writeImage(toQImage(canvas), path, replace, pictureTexts(recipe, after));
+                         const GenerationState& after, bool replace,
+                         const std::optional<Interest>& measured) {
+    return writeImage(toQImage(canvas), path, replace,
+                      pictureTexts(recipe, after, measured ? *measured : measureInterest(canvas)));
 }
 
 SavedPicture savePictureToPicturesFolder(const Canvas& canvas, const Recipe& recipe,

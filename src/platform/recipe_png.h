@@ -1,11 +1,13 @@
-// PNG files that carry their recipe: Software, Title, Type, Seed and Recipe
-// texts (docs/recipe.md), and reading the recipe back from such a file.
+// PNG files that carry their recipe: Software, Title, Type, Seed, Interest
+// and Recipe texts (docs/recipe.md), and reading the recipe back from such a
+// file.
 #pragma once
 
 #include <QString>
 #include <optional>
 
 #include "engine/canvas.h"
+#include "engine/interest.h"
 #include "platform/image_files.h"
 #include "engine/recipe.h"
 #include "engine/state.h"
@@ -16,14 +18,16 @@ namespace momentart {
 QString softwareText();
 
 // The texts of a picture's PNG: `after` is the state the run left (its name
-// and type).
-ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after);
+// and type), `interest` what measureInterest found in its canvas.
+ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, const Interest& interest);
 
 // Writes the picture as a file with its texts (PNG) or as a bitmap (.bmp,
 // which has no room for texts). Whole or not at all; replaces an existing
-// file only when `replace` is true.
+// file only when `replace` is true. `measured` saves measuring the canvas
+// again when its Interest is known already.
 WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
-                         const GenerationState& after, bool replace = false);
+                         const GenerationState& after, bool replace = false,
+                         const std::optional<Interest>& measured = std::nullopt);
 
 struct SavedPicture {
     bool ok = false;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QPainter>
+#include <QStandardPaths>
 
 #include "platform/image_convert.h"
 #include "platform/pictures_folder.h"
@@ -21,16 +22,23 @@ DriveRoots defaultDriveRoots() {
 #if defined(Q_OS_WIN)
     return {"D:\\", "C:\\"};
 #else
-    return {picturesFolder(), QDir::homePath()};
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return {defaultPicturesFolder(), QDir(documents.isEmpty() ? QDir::homePath() : documents).filePath("momentart")};
 #endif
 }
 
-QString exportPath(const QString& root, const std::string& imeslike) {
-    return QDir(root).filePath(QString::fromStdString(imeslike) + ".bmp");
+QString prepareDriveRoot(const QString& root) {
+#if defined(Q_OS_WIN)
+    (void)root;
+    return {};
+#else
+    const DriveRoots defaults = defaultDriveRoots();
+    return root == defaults.d || root == defaults.c ? ensureFolder(root) : QString();
+#endif
 }
 
-WriteResult saveimage(GenerationState& s, const Canvas& picture, Canvas& exportCanvas, ProgressMark& mark,
-                      const QString& root) {
+BitmapSave saveimage(GenerationState& s, const Canvas& picture, Canvas& exportCanvas, ProgressMark& mark,
+                     const QString& root, const Recipe& recipe) {
     // Columns and rows 0..600 and 0..450: every pixel of the picture; the
     // last column and row lie outside it and copy nothing.
     for (s.i = 0; s.i <= Canvas::kWidth; ++s.i) {
@@ -43,7 +51,7 @@ WriteResult saveimage(GenerationState& s, const Canvas& picture, Canvas& exportC
         if (column >= 1) mark.columnDone(column);
     }
     mark.finish();
-    return writeImage(toQImage(exportCanvas), exportPath(root, s.imeslike), /*replace=*/true);
+    return saveBitmapWithRecipe(toQImage(exportCanvas), recipe, root, QString::fromStdString(s.imeslike));
 }
 
 }  // namespace momentart

@@ -1,6 +1,7 @@
 // saveimage: copies the picture into the export canvas, pixel by pixel,
 // advancing the progress mark above the picture column by column, then writes
-// the copy as a 24-bit bitmap named after the picture at a drive's root. The
+// the copy as a 24-bit bitmap named after the picture at a drive's root, with
+// its recipe beside it (platform/bitmap_with_recipe.h). The
 // window paints the mark once the save is over: the copy takes milliseconds,
 // too short for a growing bar to be seen.
 #pragma once
@@ -8,8 +9,9 @@
 #include <QString>
 
 #include "engine/canvas.h"
-#include "platform/image_files.h"
+#include "engine/recipe.h"
 #include "engine/state.h"
+#include "platform/bitmap_with_recipe.h"
 
 class QPainter;
 
@@ -50,18 +52,23 @@ struct DriveRoots {
 };
 
 // On Windows the drive roots D:\ and C:\; elsewhere D: stands for the
-// user's Pictures folder and C: for the home folder.
+// momentart folder of the user's Pictures folder (where Ctrl+S saves too)
+// and C: for the momentart folder of Documents.
 DriveRoots defaultDriveRoots();
 
-// The file a save of the picture named `imeslike` writes under `root`.
-QString exportPath(const QString& root, const std::string& imeslike);
+// Makes the folder ready for a save: a default folder outside Windows is
+// created when missing; a drive or a folder the user named must exist.
+// Returns what went wrong, or an empty string.
+QString prepareDriveRoot(const QString& root);
 
 // Copies every pixel of `picture` into `exportCanvas`, using `i` and `j` of
 // `s` as the column and row counters (left at 601 and 451), advancing
 // `mark` column by column, then writes `exportCanvas` as a bitmap to
-// exportPath(root, imeslike), replacing a file of that name. A failed write
-// leaves no file behind and says why.
-WriteResult saveimage(GenerationState& s, const Canvas& picture, Canvas& exportCanvas, ProgressMark& mark,
-                      const QString& root);
+// `root/<imeslike>.bmp` with `recipe` beside it. A file holding another
+// picture is kept and the next free name (`-2`, ...) taken; a bitmap that
+// holds this picture already is left as it is. A failed write leaves no
+// file behind and says why.
+BitmapSave saveimage(GenerationState& s, const Canvas& picture, Canvas& exportCanvas, ProgressMark& mark,
+                     const QString& root, const Recipe& recipe);
 
 }  // namespace momentart

@@ -22,6 +22,12 @@ void PictureView::showCanvas(const Canvas& canvas) {
     update(contentsRect());
 }
 
+void PictureView::showPreview(const QImage& preview) {
+    image_ = preview.scaled(Canvas::kWidth, Canvas::kHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                 .convertToFormat(image_.format());
+    update(contentsRect());
+}
+
 void PictureView::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);

@@ -15,6 +15,9 @@ public:
 
     // Takes the canvas as it is now and asks for a repaint.
     void showCanvas(const Canvas& canvas);
+    // Shows a stand-in (a thumbnail) stretched over the inside until the
+    // picture itself is ready.
+    void showPreview(const QImage& preview);
 
     // The pixels shown at present (600 x 450).
     const QImage& shown() const { return image_; }

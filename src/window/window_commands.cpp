@@ -1,6 +1,7 @@
 #include "window/window_commands.h"
 
 #include "engine/startup.h"
+#include "window/picture_panel.h"
 
 namespace momentart {
 
@@ -13,20 +14,39 @@ QString attributionCaption() {
     return QString("GENERATIVE ART BY TAMIREN (web: %1,  email: %2 )").arg(kAuthorWeb, kAuthorEmail);
 }
 
+QString describeKey(const WindowCommand& command) {
+    return command.caption + " - " + command.help;
+}
+
 const QList<WindowCommand>& windowCommands() {
+    using enum WindowAction;
+    constexpr CommandArea form1 = CommandArea::Form1;
+    constexpr CommandArea panel = CommandArea::Panel;
+    constexpr int kPanelRow = kPanelButtonsTop * kTwipsPerPixel;  // the panel's row of buttons
     static const QList<WindowCommand> table = {
-        {"Command1", attributionCaption(), {120, 240, 8055, 375}, {}, WindowAction::None},
+        {"Command1", attributionCaption(), {120, 240, 8055, 375}, {}, None, form1, nullptr},
         {"Command2", "CREATE YOUR OWN ARTWORK BY CHOOSING THE RIGHT MOMENT OF PROCESS START",
-         {120, 840, 8055, 375}, {}, WindowAction::None},
+         {120, 840, 8055, 375}, {}, None, form1, nullptr},
         {"Command3", "REAL TIME ENTIRELY COMPUTER GENERATED IMAGE USING MATHEMATICAL ALGORITHMS",
-         {120, 10200, 8055, 375}, {}, WindowAction::None},
-        {"Command5", "new image", {120, 1440, 1095, 255}, QKeySequence(Qt::Key_N), WindowAction::NewImage},
-        {"Command6", "exit", {5640, 1440, 615, 255}, QKeySequence(Qt::Key_Escape), WindowAction::Exit},
-        {"Command4", "repeat the same type", {1320, 1440, 1815, 255}, QKeySequence(Qt::Key_R),
-         WindowAction::RepeatType},
-        {"Command7", "save on D:", {3240, 1440, 1095, 255}, QKeySequence(Qt::Key_D), WindowAction::SaveOnD},
-        {"Command8", "save on C:", {4440, 1440, 1095, 255}, QKeySequence(Qt::Key_C), WindowAction::SaveOnC},
-        {nullptr, "save as PNG with its recipe", {}, QKeySequence(Qt::CTRL | Qt::Key_S), WindowAction::SavePng},
+         {120, 10200, 8055, 375}, {}, None, form1, nullptr},
+        {"Command5", "new image", {120, 1440, 1095, 255}, QKeySequence(Qt::Key_N), NewImage, form1,
+         "a new picture of a random type"},
+        {"Command6", "exit", {5640, 1440, 615, 255}, QKeySequence(Qt::Key_Escape), Exit, form1,
+         "end the program"},
+        {"Command4", "repeat the same type", {1320, 1440, 1815, 255}, QKeySequence(Qt::Key_R), RepeatType,
+         form1, "a new picture of the same type"},
+        {"Command7", "save on D:", {3240, 1440, 1095, 255}, QKeySequence(Qt::Key_D), SaveOnD, form1,
+         "save the picture shown as a 24-bit bitmap, with its recipe beside it"},
+        {"Command8", "save on C:", {4440, 1440, 1095, 255}, QKeySequence(Qt::Key_C), SaveOnC, form1,
+         "the same, on the other drive"},
+        {"Back", "Back", {180, kPanelRow, 1080, 390}, QKeySequence(Qt::Key_Left), Back, panel,
+         "show the picture made before this one"},
+        {"Forward", "Forward", {1350, kPanelRow, 1080, 390}, QKeySequence(Qt::Key_Right), Forward, panel,
+         "show the picture made after this one"},
+        {"SavePng", "Keep", {2520, kPanelRow, 1080, 390}, QKeySequence(Qt::CTRL | Qt::Key_S), SavePng, panel,
+         "save the picture shown as a PNG carrying its recipe, in the momentart folder of Pictures"},
+        {"Variations", "Variations", {3690, kPanelRow, 1080, 390}, QKeySequence(Qt::Key_V), Variations, panel,
+         "show the picture amid eight of its centres variations; click one to take it"},
     };
     return table;
 }

@@ -18,8 +18,17 @@ enum class WindowAction {
     SaveOnD,     // saveimage with drive D:
     SaveOnC,     // saveimage with drive C:
     Exit,        // clear the window, then end the program
-    SavePng,     // save as a PNG carrying its recipe, in the Pictures folder
+    SavePng,     // "Keep": save as a PNG carrying its recipe, in the Pictures folder
+    Back,        // show the picture made before the one shown
+    Forward,     // show the picture made after the one shown
+    ShowPicture, // a thumbnail was clicked (no button or key of its own)
+    OpenFile,    // a picture file was dropped on the window (no button or key)
+    Variations,  // show or hide the grid of the picture's centres variations
 };
+
+// Where a command's button lies: on Form1 (window pixels) or in the panel
+// right of the picture (panel pixels).
+enum class CommandArea { Form1, Panel };
 
 // Form1 is laid out in twips, 15 to a pixel.
 inline constexpr int kTwipsPerPixel = 15;
@@ -33,9 +42,11 @@ struct WindowCommand {
     QRect twips;            // left, top, width, height in twips
     QKeySequence shortcut;  // empty: no key
     WindowAction action;
+    CommandArea area;     // whose coordinates `twips` are in
+    const char* help;     // what it does, for --help and the button's tooltip
 };
 
-// The eight buttons in tab order, then the commands that have a key only.
+// Form1's eight buttons in tab order, then the panel's buttons.
 const QList<WindowCommand>& windowCommands();
 
 // The caption of Command1: the attribution with the author's addresses.
@@ -50,5 +61,9 @@ inline constexpr int kPictureBorder = 2;
 
 // The client area the controls need: 10800 x 10575 twips.
 inline constexpr QRect kClientTwips{0, 0, 10800, 10575};
+
+// What a command does, for --help beside its key and in its button's
+// tooltip: "new image - a new picture of a random type".
+QString describeKey(const WindowCommand& command);
 
 }  // namespace momentart

@@ -2,12 +2,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QScreen>
 #include <QTextStream>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
+#include "platform/history_store.h"
 #include "platform/options.h"
+#include "platform/recipe_file.h"
 #include "platform/system_clock.h"
 #include "window/window_commands.h"
 
@@ -19,24 +23,62 @@ const QList<OptionInfo> kWindowOptions = {
     {"pace", "SECONDS",
      "how long a picture takes to appear on screen (default 2; 0: as fast as it is computed)"},
     {"drive-d", "DIR",
-     "the folder \"save on D:\" writes to (default: D:\\ on Windows, elsewhere your Pictures folder)"},
-    {"drive-c", "DIR", "the folder \"save on C:\" writes to (default: C:\\ on Windows, elsewhere your home folder)"},
+     "the folder \"save on D:\" writes to (default: D:\\ on Windows, elsewhere the momentart folder of "
+     "Pictures)"},
+    {"drive-c", "DIR",
+     "the folder \"save on C:\" writes to (default: C:\\ on Windows, elsewhere the momentart folder of "
+     "Documents)"},
+    {"history", "DIR", "where the recipe of every picture made is kept (default: the history folder of "
+                       "momentart's application data; see 'momentart history')"},
+    {"history-keep", "N", "how many pictures the history keeps, the newest (default 10000)"},
     {"help", nullptr, "show this help"},
 };
+
+// The picture file among the arguments (the one argument that is not an
+// option or an option's value), taken out of them.
+QString takePictureFile(QStringList& arguments) {
+    for (int n = 0; n < arguments.size(); ++n) {
+        const QString& argument = arguments[n];
+        if (argument.startsWith("-")) {
+            const QString name = argument.mid(2);
+            const bool takesValue = std::any_of(kWindowOptions.begin(), kWindowOptions.end(), [&](const OptionInfo& o) {
+                return o.valueName != nullptr && name == o.name;
+            });
+            if (takesValue) ++n;
+            continue;
+        }
+        const QString suffix = QFileInfo(argument).suffix().toLower();
+        if (suffix != "png" && suffix != "bmp" && suffix != kRecipeExtension) continue;
+        return arguments.takeAt(n);
+    }
+    return {};
+}
 
 }  // namespace
 
 QString windowHelp() {
-    QStringList keys;
+    QList<QPair<QString, QString>> keys;
     for (const WindowCommand& command : windowCommands())
-        if (!command.shortcut.isEmpty()) keys << command.shortcut.toString() + " " + command.caption;
-    return describeOptions(kWindowOptions) + "keys: " + keys.join(", ") + "\n";
+        if (!command.shortcut.isEmpty()) keys.append({command.shortcut.toString(), describeKey(command)});
+    return describeOptions(kWindowOptions) + "\nkeys:\n" + describeEntries(keys);
 }
 
-QString readWindowSettings(const QStringList& arguments, WindowSettings& settings, bool& help) {
+QString readWindowSettings(const QStringList& given, WindowSettings& settings, bool& help) {
+    QStringList arguments = given;
+    const QString picture = takePictureFile(arguments);
     const ParsedOptions options = parseOptions(arguments, kWindowOptions);
     if (!options.error.isEmpty()) return options.error;
     help = options.has("help");
+    if (!picture.isEmpty()) {
+        // Checked now, so a file that cannot be opened stops with one line.
+        if (const RecipeFromFile read = readRecipeOfAnyFile(picture); !read.recipe) return read.error;
+        settings.open = picture;
+    }
+    settings.historyFolder = options.has("history") ? options.value("history") : defaultHistoryFolder();
+    if (settings.historyFolder.isEmpty()) return "--history needs a folder";
+    const WholeOption keep = wholeOption(options, "history-keep", 1, 100000000, kHistoryKeep);
+    if (!keep.error.isEmpty()) return keep.error;
+    settings.historyKeep = static_cast<int>(keep.value);
     if (options.has("pace")) {
         const QString text = options.value("pace").trimmed();
         bool ok = false;
@@ -64,8 +106,10 @@ int windowMain(int argc, char** argv) {
         return 2;
     }
     if (help) {
-        QTextStream(stdout) << "usage: momentart [window options]\n"
-                               "Opens the window and makes a picture; the moment decides the picture.\n\n"
+        QTextStream(stdout) << "usage: momentart [window options] [PICTURE.png|PICTURE.bmp|RECIPE.recipe]\n"
+                               "Opens the window and makes a picture; the moment decides the picture.\n"
+                               "Given a picture momentart saved (or its recipe), the window shows it first\n"
+                               "and new pictures go on from it.\n\n"
                                "window options:\n"
                             << windowHelp();
         return 0;

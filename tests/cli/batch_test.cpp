@@ -18,6 +18,8 @@
 #include "platform/image_convert.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
+#include "engine/interest.h"
+#include <QRegularExpression>
 
 namespace momentart {
 namespace {
@@ -286,6 +288,95 @@ TEST(BatchCommand, CtrlCStopsWithWholeFilesOnlyAndStatus130) {
         EXPECT_FALSE(picture.isNull()) << name.toStdString();
         EXPECT_FALSE(picture.text("Recipe").isEmpty()) << name.toStdString();
     }
+}
+
+// Type 24 is dull for about a third of its seeds.
+constexpr int kOftenDull = 24;
+
+TEST(SkipDull, WritesTheFirstPassingSeedsBitForBitWhateverTheWorkers) {
+    // Which of the seeds from kFirstSeed are dull, from single renders.
+    constexpr std::uint32_t kFrom = 98;  // seeds 100 to 103 are dull
+    std::vector<std::uint32_t> passing;
+    int dullBefore = 0;
+    for (std::uint32_t seed = kFrom; passing.size() < 3; ++seed) {
+        const bool dull = isDull(measureInterest(*single(seed, kOftenDull, false).canvas));
+        if (dull && passing.size() < 3) ++dullBefore;
+        if (!dull) passing.push_back(seed);
+    }
+    ASSERT_GT(dullBefore, 0) << "no dull seed among the first: choose another first seed";
+
+    for (int jobs : {1, 2}) {
+        QTemporaryDir dir;
+        BatchPlan plan = planOf(dir.path(), 3, jobs, kOftenDull);
+        plan.firstSeed = kFrom;
+        plan.stamp = false;
+        plan.skipDull = true;
+        const std::atomic<bool> stop{false};
+        std::vector<std::uint32_t> skippedSeeds;
+        const BatchOutcome outcome =
+            runBatch(plan, stop, {}, [&](std::uint32_t seed) { skippedSeeds.push_back(seed); });
+        EXPECT_EQ(outcome.written, 3);
+        EXPECT_EQ(outcome.skipped, dullBefore) << jobs;
+        EXPECT_EQ(static_cast<int>(skippedSeeds.size()), dullBefore);
+        EXPECT_FALSE(outcome.gaveUp);
+        const QStringList files = cli::filesIn(dir.path());
+        ASSERT_EQ(files.size(), 3) << jobs;
+        for (const std::uint32_t seed : passing) {
+            const QString name = files.filter(QString("-seed%1.png").arg(seed)).value(0);
+            ASSERT_FALSE(name.isEmpty()) << "seed " << seed << " jobs " << jobs;
+            const QImage file(dir.filePath(name));
+            const QStringList figures = file.text("Interest").split(' ');
+            ASSERT_EQ(figures.size(), 3) << file.text("Interest").toStdString();
+            const Interest stored{figures[0].section('=', 1).toDouble(), figures[1].section('=', 1).toDouble(),
+                                  figures[2].section('=', 1).toDouble()};
+            EXPECT_FALSE(isDull(stored)) << file.text("Interest").toStdString();
+            EXPECT_TRUE(cli::samePixels(file, toQImage(*single(seed, kOftenDull, false).canvas)))
+                << name.toStdString();
+        }
+    }
+}
+
+TEST(SkipDull, GivesUpAfterAHundredSeedsPerPictureInARowWithStatusOne) {
+    QTemporaryDir dir;
+    BatchRequest request;
+    request.plan = planOf(dir.filePath("out"), 1, 2, kOftenDull);
+    request.plan.stamp = false;
+    request.plan.skipDull = true;
+    request.plan.dull = [](const Interest&) { return true; };  // nothing passes
+    QString err;
+    QTextStream stream(&err);
+    EXPECT_EQ(runBatchCommand(request, stream), 1);
+    stream.flush();
+    EXPECT_TRUE(err.contains("skipped 100: seed " + QString::number(kFirstSeed + 99) + " is dull"))
+        << err.right(300).toStdString();
+    EXPECT_FALSE(err.contains("skipped 101")) << err.right(300).toStdString();
+    EXPECT_TRUE(err.contains("momentart render: stopped: 100 seeds in a row gave only dull pictures; "
+                             "0 of 1 pictures written to "))
+        << err.right(300).toStdString();
+    EXPECT_TRUE(err.endsWith(", 100 dull pictures skipped\n")) << err.right(300).toStdString();
+    EXPECT_TRUE(cli::filesIn(dir.filePath("out")).isEmpty());
+}
+
+TEST(SkipDull, TheCommandSaysHowManyItSkippedAndRenderPrintsTheFigures) {
+    QTemporaryDir dir;
+    const cli::Result batch =
+        cli::run({"render", "--count", "2", "--type", "24", "--seed", "100", "--skip-dull", "--out", "b"}, dir.path());
+    ASSERT_EQ(batch.status, 0) << batch.err.toStdString();
+    // Seeds 100 to 103 of type 24 are dull, 104 and 105 are not.
+    EXPECT_TRUE(batch.err.contains("skipped 4: seed 103 is dull")) << batch.err.toStdString();
+    EXPECT_TRUE(batch.err.endsWith("2 pictures written to b, 4 dull pictures skipped\n")) << batch.err.toStdString();
+    EXPECT_EQ(cli::filesIn(dir.filePath("b")).filter(QRegularExpression("seed10[45]\\.png$")).size(), 2);
+
+    const cli::Result dull = cli::run({"render", "--type", "24", "--seed", "100", "--out", "d.png"}, dir.path());
+    ASSERT_EQ(dull.status, 0) << dull.err.toStdString();
+    EXPECT_TRUE(dull.out.contains(QRegularExpression("\ninterest: common=0\\.\\d\\d spread=\\d+\\.\\d "
+                                                     "detail=\\d+\\.\\d \\(dull\\)\\n$")))
+        << dull.out.toStdString();
+    EXPECT_TRUE(dull.out.endsWith(QImage(dir.filePath("d.png")).text("Interest") + " (dull)\n"));
+
+    const cli::Result alone = cli::run({"render", "--skip-dull"}, dir.path());
+    EXPECT_EQ(alone.status, 2);
+    EXPECT_EQ(alone.err, "momentart render: --skip-dull goes with --count\n");
 }
 
 }  // namespace

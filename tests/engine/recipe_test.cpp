@@ -314,5 +314,26 @@ TEST(RecipeReplay, RecordingDoesNotChangeThePicture) {
     EXPECT_TRUE(differences(recipe.before, started).empty());
 }
 
+TEST(Recipe, BadVariationKeysAreRejected) {
+    Recipe recipe;
+    startup(recipe.before, 1);
+    recipe.variation = {VariationKind::Zoom, 12};
+    const std::string good = encodeRecipe(recipe);
+    ASSERT_TRUE(decodeRecipe(good).recipe);
+    auto edited = [&](const std::string& from, const std::string& to) {
+        return decodeRecipe(resigned(replaced(good, from, to)));
+    };
+    const RecipeReading badKind = edited("variation=zoom", "variation=sideways");
+    EXPECT_FALSE(badKind.recipe);
+    EXPECT_NE(badKind.error.find("variation 'sideways' is not centres, colours, formula or zoom"), std::string::npos)
+        << badKind.error;
+    const RecipeReading badSeed = edited("variation-seed=12", "variation-seed=4294967296");
+    EXPECT_FALSE(badSeed.recipe);
+    EXPECT_NE(badSeed.error.find("variation-seed"), std::string::npos) << badSeed.error;
+    const RecipeReading alone = edited("variation-seed=12\n", "");
+    EXPECT_FALSE(alone.recipe);
+    EXPECT_NE(alone.error.find("go together"), std::string::npos) << alone.error;
+}
+
 }  // namespace
 }  // namespace momentart

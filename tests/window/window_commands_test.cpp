@@ -16,18 +16,6 @@ QPushButton* button(MainWindow& window, const char* name) {
     return window.client().findChild<QPushButton*>(name);
 }
 
-// A key pressed and released in the active window, through Qt's shortcut
-// handling as a real key would go.
-void pressKey(MainWindow& window, int key, const QString& text) {
-    window.activateWindow();
-    QApplication::setActiveWindow(&window);
-    QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &window;
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &release);
-}
-
 TEST(WindowStartUp, LeavesACompleteStampedPictureAndIzborsZero) {
     WindowUnderTest w;
     w->start();

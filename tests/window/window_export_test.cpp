@@ -12,6 +12,8 @@
 
 #include "window/export.h"
 #include "window/picture_view.h"
+#include "platform/pictures_folder.h"
+#include "platform/recipe_file.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
 #include "window_test_support.h"
@@ -69,19 +71,35 @@ TEST(WindowSave, OnCWritesIntoDriveC) {
     EXPECT_TRUE(QDir(w.folder.filePath("d")).isEmpty());
 }
 
-TEST(WindowSave, TwiceReplacesTheFile) {
+TEST(WindowSave, TwiceSaysAlreadySavedAndNeverWritesOverAnotherPicture) {
     WindowUnderTest w;
     w->start();
     w->perform(WindowAction::SaveOnD);
     const QString path = savedPath(w, "d");
+    const QDir d(w.folder.filePath("d"));
+    EXPECT_EQ(d.entryList(QDir::Files), QStringList({QFileInfo(path).fileName(), QFileInfo(recipePathBeside(path)).fileName()}));
+    w->perform(WindowAction::SaveOnD);
+    EXPECT_EQ(w.reports.alreadySavedPaths, QStringList{path});
+    EXPECT_EQ(d.entryList(QDir::Files).size(), 2);
+    EXPECT_TRUE(w->statusText().contains("already saved")) << w->statusText().toStdString();
+
+    // A file of that name that holds something else is kept; the picture
+    // takes the next free name, with its own recipe.
     {
         QFile spoil(path);
         ASSERT_TRUE(spoil.open(QIODevice::WriteOnly | QIODevice::Truncate));
         spoil.write("not a picture");
     }
     w->perform(WindowAction::SaveOnD);
-    EXPECT_EQ(differingFromFile(path, w->picture()), 0);
-    EXPECT_EQ(QDir(w.folder.filePath("d")).entryList(QDir::Files).size(), 1);
+    const QString next = w.folder.filePath("d/" + QString::fromStdString(w->state().imeslike) + "-2.bmp");
+    EXPECT_EQ(w.reports.savedPaths.back(), next);
+    EXPECT_EQ(differingFromFile(next, w->picture()), 0);
+    const RecipeFromFile read = readRecipeOfAnyFile(next);
+    ASSERT_TRUE(read.recipe) << read.error.toStdString();
+    EXPECT_EQ(encodeRecipe(*read.recipe), encodeRecipe(w->lastRun().recipe));
+    QFile spoiled(path);
+    ASSERT_TRUE(spoiled.open(QIODevice::ReadOnly));
+    EXPECT_EQ(spoiled.readAll(), QByteArray("not a picture"));
     EXPECT_TRUE(w.reports.paths.isEmpty());
 }
 
@@ -161,10 +179,16 @@ TEST(WindowSaveimage, CopiesEveryPixelColumnAndRowZeroToo) {
         }
     ProgressMark mark;
     QTemporaryDir folder;
-    const WriteResult written = saveimage(s, picture, exported, mark, folder.path());
-    ASSERT_TRUE(written.ok) << written.error.toStdString();
+    Recipe recipe;
+    recipe.seed = 1234;
+    const BitmapSave written = saveimage(s, picture, exported, mark, folder.path(), recipe);
+    ASSERT_EQ(written.outcome, BitmapSave::Outcome::Written) << written.error.toStdString();
+    EXPECT_EQ(written.path, folder.filePath("T20260101000000.bmp"));
     EXPECT_EQ(differingPixels(exported, picture), 0);
     EXPECT_EQ(differingFromFile(folder.filePath("T20260101000000.bmp"), picture), 0);
+    const RecipeFromFile beside = readRecipeFile(folder.filePath("T20260101000000.recipe"));
+    ASSERT_TRUE(beside.recipe) << beside.error.toStdString();
+    EXPECT_EQ(beside.recipe->seed, 1234u);
     EXPECT_EQ(s.i, 601);
     EXPECT_EQ(s.j, 451);
     EXPECT_TRUE(mark.finished());
@@ -207,17 +231,17 @@ TEST(WindowProgressMark, ABlackBarWithAWhiteTipThenBlackTo705) {
     EXPECT_EQ(draw(mark).pixelColor(400, 165), QColor(Qt::gray));
 }
 
-TEST(WindowDriveRoots, DefaultToTheDrivesOrPicturesAndHome) {
+TEST(WindowDriveRoots, DefaultToTheDrivesOrTheMomentartFoldersOfPicturesAndDocuments) {
     const DriveRoots roots = defaultDriveRoots();
 #if defined(Q_OS_WIN)
     EXPECT_EQ(roots.d, "D:\\");
     EXPECT_EQ(roots.c, "C:\\");
 #else
-    EXPECT_EQ(roots.c, QDir::homePath());
-    EXPECT_FALSE(roots.d.isEmpty());
-    EXPECT_NE(roots.d, roots.c + "/momentart");
+    // D: is where Ctrl+S saves too.
+    EXPECT_EQ(roots.d, defaultPicturesFolder());
+    EXPECT_TRUE(roots.c.endsWith("/momentart"));
+    EXPECT_NE(roots.d, roots.c);
 #endif
-    EXPECT_EQ(exportPath("/somewhere", "prazno"), "/somewhere/prazno.bmp");
 }
 
 }  // namespace

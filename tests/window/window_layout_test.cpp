@@ -83,7 +83,7 @@ TEST(WindowLayout, TabOrderFollowsTheTable) {
 TEST(WindowLayout, EachCommandButtonHasOneKeyAndTheWideButtonsNone) {
     WindowUnderTest w;
     const QList<QShortcut*> shortcuts = w->findChildren<QShortcut*>();
-    EXPECT_EQ(shortcuts.size(), 6);  // the five buttons and Ctrl+S
+    EXPECT_EQ(shortcuts.size(), 9);  // the five buttons, Left, Right, Ctrl+S and V
     for (const ExpectedButton& expected : expectedButtons()) {
         SCOPED_TRACE(expected.name);
         int found = 0;

@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -70,11 +73,13 @@ public:
     QStringList paths;
     QStringList messages;
     QStringList savedPaths;
+    QStringList alreadySavedPaths;
     void saveFailed(const QString& path, const QString& message) override {
         paths << path;
         messages << message;
     }
     void saved(const QString& path) override { savedPaths << path; }
+    void alreadySaved(const QString& path) override { alreadySavedPaths << path; }
 };
 
 // The number of pixels where two canvases differ.
@@ -86,18 +91,69 @@ inline long differingPixels(const Canvas& a, const Canvas& b) {
     return count;
 }
 
-// A window that tests drive: a fast pace, folders of its own for D: and C:.
+// A key pressed and released in the active window, through Qt's shortcut
+// handling as a real key would go.
+inline void pressKey(MainWindow& window, int key, const QString& text,
+                     Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &window;
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(target, &release);
+}
+
+// Lets the window finish what it is doing on other threads (an earlier
+// picture made again, recipes written to the history) and carry out what
+// waited meanwhile.
+inline void settle(MainWindow& window) {
+    QElapsedTimer waited;
+    waited.start();
+    while ((window.busy() || window.historyWritesPending() > 0) && waited.elapsed() < 60000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// The real program run on the offscreen platform: its exit status and what
+// it printed.
+struct ProgramRun {
+    int status = -1;
+    QString out, err;
+};
+
+inline ProgramRun runProgram(const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(environment);
+    process.start(MOMENTART_BINARY, arguments);
+    ProgramRun run;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+
+// A window that tests drive: a fast pace, folders of its own for D:, C:
+// and the history.
 struct WindowUnderTest {
     QTemporaryDir folder;
     TestClock clock;
     CapturedReports reports;
     std::unique_ptr<MainWindow> window;
 
-    explicit WindowUnderTest(double pace = 0) {
+    explicit WindowUnderTest(double pace = 0, const QString& open = {}) {
         WindowSettings settings;
         settings.pace = pace;
         settings.drives.d = folder.filePath("d");
         settings.drives.c = folder.filePath("c");
+        settings.historyFolder = folder.filePath("history");
+        settings.open = open;
         QDir(folder.path()).mkpath("d");
         QDir(folder.path()).mkpath("c");
         window = std::make_unique<MainWindow>(clock, settings);

@@ -7,6 +7,7 @@
 
 #include "engine/colouring/colouring.h"
 #include "engine/formulas/bank.h"
+#include "engine/generation/draws.h"
 #include "engine/generation/catalogue.h"
 #include "engine/generation/geometry.h"
 #include "engine/generation/geometry_reads.h"
@@ -18,38 +19,12 @@ namespace momentart {
 
 namespace {
 
-// Int(Rnd * n + k) with Rnd widened to double.
-double drawWhole(Pcg32& rnd, double n, double k) { return std::floor(rnd.rndDouble() * n + k); }
-// Rnd * n + k with Rnd widened to double.
-double drawReal(Pcg32& rnd, double n, double k) { return rnd.rndDouble() * n + k; }
-
 std::string pictureName(const CalendarTime& t) {
     char name[32];
     std::snprintf(name, sizeof name, "T%04d%02d%02d%02d%02d%02d", t.year, t.month, t.day, t.hour,
                   t.minute, t.second);
     return name;
 }
-
-// The picture's colouring parameters, drawn in this order: Rnd * n + k, or
-// Int(Rnd * n + k) where `whole`.
-struct PictureDraw {
-    double GenerationState::*field;
-    double n, k;
-    bool whole;
-};
-using S = GenerationState;
-constexpr PictureDraw kPictureDraws[] = {
-    {&S::ba1, 100, 100, false},    {&S::f1, 10, 0, false},        {&S::f2, 10, 0, false},
-    {&S::f3, 10, 0, false},        {&S::fba2, 10, -5, false},     {&S::frgb02, 3, 1, true},
-    {&S::frgb03, 3, 1, true},      {&S::f06, 1000, 200, false},   {&S::f09, 55, 200, false},
-    {&S::remin, 5, 2, false},      {&S::remax, 300, 100, false},  {&S::grmin, 5, 2, false},
-    {&S::grmax, 300, 100, false},  {&S::blmin, 5, 2, false},      {&S::blmax, 300, 100, false},
-    {&S::bamax, 10000, 10000, false}, {&S::fre, 50, 50, false},   {&S::fgr, 50, 50, false},
-    {&S::fbl, 50, 50, false},      {&S::m1, 40, 180, false},      {&S::m2, 60, 270, false},
-    {&S::re0, 300, 0, true},       {&S::gr0, 300, 0, true},       {&S::bl0, 300, 0, true},
-    {&S::baza, 200, 250, true},    {&S::dre, 200, -100, true},    {&S::dgr, 200, -100, true},
-    {&S::dbl, 200, -100, true},    {&S::krgb, 27, 1, true},
-};
 
 // The switches derived from what the catalogue wrote: which of v1, v2 the
 // type fixed, whether it fixed the colouring, whether it fixed the zoom.
@@ -66,14 +41,9 @@ void deriveSwitches(GenerationState& s) {
 // exact order.
 void drawParameters(GenerationState& s, RunPlan& run) {
     Pcg32& rnd = s.rnd;
-    if (s.forma == 1) {
-        s.v2 = drawWhole(rnd, 15, 1);
-    } else if (s.forma != 2) {
-        s.v1 = drawWhole(rnd, 15, 1);
-        s.v2 = drawWhole(rnd, 15, 1);
-    }
-    if (s.barvanje == 2) s.tip = drawWhole(rnd, 20, 1);
-    if (s.zum != 1) s.osx = drawReal(rnd, 5, 5);
+    drawFormula(s, rnd);
+    drawScheme(s, rnd);
+    drawZoom(s, rnd);
     s.nacin = s.nac;
     s.negativ = s.negat != 0 ? s.negat : drawWhole(rnd, 2, 1);
     run.krizanje = s.kriz;
@@ -86,8 +56,7 @@ void drawParameters(GenerationState& s, RunPlan& run) {
     s.j0 = 0;
     s.nb3 = 255;
     s.ba = 0;
-    for (const PictureDraw& draw : kPictureDraws)
-        s.*draw.field = draw.whole ? drawWhole(rnd, draw.n, draw.k) : drawReal(rnd, draw.n, draw.k);
+    drawColouring(s, rnd);
 }
 
 // What one visit of a pixel does, and telling the observer as lines finish.
@@ -150,11 +119,18 @@ RunPlan planRun(GenerationState& s, Clock& clock, const RunOptions& options) {
     s.zamiky = 0;
     izborslike(s, options.forcedType);
     deriveSwitches(s);
-    s.rnd.seed(clock.timerSeed());
+    const std::uint32_t timerSeed = clock.timerSeed();
+    s.rnd.seed(timerSeed);
     s.imeslike = pictureName(clock.now());
     RunPlan run;
     drawParameters(s, run);
+    // A variation draws from its own generator, so the picture's generator
+    // runs on exactly as in the picture itself.
+    const VariationKind varied = options.variation.kind;
+    Pcg32 variation = variationGenerator(timerSeed, options.variation.seed);
+    redrawPart(s, run, varied, variation);
     run.frame = placeCentres(s, s.rnd);
+    if (varied == VariationKind::Centres) run.frame = placeCentres(s, variation);
     return run;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/generation/geometry.h"
+#include "engine/generation/variation.h"
 #include "engine/canvas.h"
 #include "engine/host.h"
 #include "engine/state.h"
@@ -16,6 +17,9 @@ struct RunOptions {
     // Angles and pair sums computed at every pixel besides those the picture
     // reads (kAllGeometry: the full computation, which paints the same).
     GeometryReads alsoComputed = 0;
+    // One part drawn anew from its own seed after the run's draws; none by
+    // default.
+    Variation variation{};
 };
 
 // The run's own values, kept for one call only.

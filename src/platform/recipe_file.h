@@ -1,0 +1,31 @@
+// Recipes kept as small text files beside a bitmap or in the history: the
+// same text as a PNG's Recipe (docs/recipe.md), in `<picture name>.recipe`.
+// And reading the recipe of any picture file momentart writes.
+#pragma once
+
+#include <QString>
+
+#include "engine/recipe.h"
+#include "platform/image_files.h"
+#include "platform/recipe_png.h"
+
+namespace momentart {
+
+// The extension of a recipe file, without the dot.
+inline constexpr const char* kRecipeExtension = "recipe";
+
+// `folder/T2026.bmp` -> `folder/T2026.recipe`: where a bitmap's recipe lies.
+QString recipePathBeside(const QString& picturePath);
+
+// Writes the recipe's text to `path` through a temporary file renamed into
+// place; replaces an existing file only when `replace` is true.
+WriteResult writeRecipeFile(const QString& path, const Recipe& recipe, bool replace);
+
+// Reads a recipe file.
+RecipeFromFile readRecipeFile(const QString& path);
+
+// The recipe of a picture file: a PNG carries its own, a bitmap has
+// `<name>.recipe` beside it, a `.recipe` file is one.
+RecipeFromFile readRecipeOfAnyFile(const QString& path);
+
+}  // namespace momentart

@@ -1,0 +1,46 @@
+// Every picture the window has made this session, oldest first: its recipe,
+// what it is, a thumbnail and when it was made, and which of them is shown.
+// Browsing only moves what is shown; the window's live state is elsewhere.
+#pragma once
+
+#include <QDateTime>
+#include <QImage>
+#include <QString>
+#include <vector>
+
+#include "engine/picture_summary.h"
+#include "engine/recipe.h"
+
+namespace momentart {
+
+struct HistoryPicture {
+    Recipe recipe;
+    PictureSummary summary;
+    QImage thumbnail;
+    QDateTime made;      // when this window made it (or made it again, when opened)
+    QString recipeFile;  // a file that makes it again (history or a save); empty: none yet
+};
+
+class PictureHistory {
+public:
+    // The new picture is the newest, and shown.
+    void add(HistoryPicture picture);
+
+    int size() const { return static_cast<int>(pictures_.size()); }
+    bool empty() const { return pictures_.empty(); }
+    int shownIndex() const { return shown_; }
+    bool showingNewest() const { return shown_ == size() - 1; }
+    const HistoryPicture& at(int index) const { return pictures_.at(static_cast<std::size_t>(index)); }
+    HistoryPicture& at(int index) { return pictures_.at(static_cast<std::size_t>(index)); }
+    const HistoryPicture& shown() const { return at(shown_); }
+    HistoryPicture& shown() { return at(shown_); }
+
+    // Shows picture `index`; false (and nothing changes) when there is none.
+    bool show(int index);
+
+private:
+    std::vector<HistoryPicture> pictures_;
+    int shown_ = -1;
+};
+
+}  // namespace momentart

@@ -1,0 +1,91 @@
+#include "window/picture_panel.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QRegularExpression>
+
+namespace momentart {
+
+namespace {
+
+QString formulaText(const PictureSummary& s) {
+    const QString pair = QString("group %1, formula %2").arg(s.group).arg(s.formula);
+    if (!s.cross) return pair;
+    return pair + QString("\nand group %1, formula %2 (cross mode: each pixel takes one)")
+                      .arg(s.crossGroup)
+                      .arg(s.crossFormula);
+}
+
+// The moment that named the picture, when it was first made.
+QString momentText(const CalendarTime& t) {
+    return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second)).toString("yyyy-MM-dd hh:mm:ss");
+}
+
+QLabel* label(QWidget* parent, const QRect& place, const char* name) {
+    auto* text = new QLabel(parent);
+    text->setObjectName(name);
+    text->setGeometry(place);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setWordWrap(true);
+    return text;
+}
+
+}  // namespace
+
+PicturePanel::PicturePanel(QWidget* parent) : QFrame(parent) {
+    setObjectName("PicturePanel");
+    setFixedSize(kPanelSize);
+    const int width = kPanelSize.width() - 24;
+    name_ = label(this, {12, 8, width, 30}, "PictureName");
+    QFont big = name_->font();
+    big.setPointSizeF(big.pointSizeF() * 1.5);
+    big.setBold(true);
+    name_->setFont(big);
+    name_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    position_ = label(this, {12, 42, width, 20}, "PicturePosition");
+    details_ = label(this, {12, 70, width, 136}, "PictureDetails");
+    details_->setTextFormat(Qt::RichText);
+    command_ = label(this, {12, 212, width, 80}, "RemakeCommand");
+    command_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    command_->setToolTip("Select and copy this command to make the picture again");
+    auto* hint = label(this, {12, kPanelButtonsTop + 40, width, 60}, "PanelHint");
+    hint->setText("Left and Right step through the pictures made; click a thumbnail below to show it. "
+                  "Drop a picture or a recipe here to open it.");
+    hint->setEnabled(false);
+}
+
+QString PicturePanel::remakeCommand(const QString& recipeFile) {
+    static const QRegularExpression plain("^[A-Za-z0-9_./:+-]+$");
+    QString path = QDir::toNativeSeparators(recipeFile);
+    if (!plain.match(path).hasMatch()) path = "'" + path.replace("'", "'\\''") + "'";
+    return "momentart render --from " + path;
+}
+
+void PicturePanel::showPicture(const PictureHistory& history, int index) {
+    const HistoryPicture& picture = history.at(index);
+    const PictureSummary& s = picture.summary;
+    name_->setText(QString::fromStdString(s.name));
+    const bool newest = index == history.size() - 1;
+    position_->setText(newest ? QString("the newest picture (%1 made)").arg(history.size())
+                              : QString("earlier picture %1 of %2").arg(index + 1).arg(history.size()));
+    // An earlier picture stands out: new pictures go on from the newest.
+    position_->setStyleSheet(newest ? QString() : "color: #a04000; font-weight: bold;");
+    const auto row = [](const QString& key, const QString& value) {
+        return "<tr><td style='padding-right:10px'><b>" + key + "</b></td><td>" + value.toHtmlEscaped().replace("\n", "<br>") +
+               "</td></tr>";
+    };
+    details_->setText("<table>" + row("Image type", QString::number(s.type)) + row("Seed", QString::number(s.seed)) +
+                      row("Formula", formulaText(s)) +
+                      row("Colouring", QString("family %1, scheme %2").arg(s.family).arg(s.scheme)) +
+                      row("Drawing mode", QString::number(s.drawingMode)) +
+                      (picture.recipe.variation.kind == VariationKind::None
+                           ? QString()
+                           : row("Variation", QString::fromStdString(variationText(picture.recipe.variation)))) +
+                      row("Made", momentText(picture.recipe.moment)) + "</table>");
+    command_->setText(picture.recipeFile.isEmpty()
+                          ? "Not kept on disk yet: Keep (Ctrl+S) or save on D: writes a file it can be made "
+                            "again from."
+                          : "Make it again:\n" + remakeCommand(picture.recipeFile));
+}
+
+}  // namespace momentart

@@ -1,0 +1,37 @@
+// The panel right of the picture: which picture is shown (name, type, seed,
+// formula, colouring, drawing mode, when it was made, whether it is an
+// earlier one) and the command that makes it again, selectable. The
+// window puts the panel's buttons (Back, Forward, Keep) on it from its
+// command table.
+#pragma once
+
+#include <QFrame>
+
+#include "window/picture_history.h"
+
+class QLabel;
+
+namespace momentart {
+
+class PicturePanel final : public QFrame {
+public:
+    explicit PicturePanel(QWidget* parent = nullptr);
+
+    // Describes picture `index` of `history`.
+    void showPicture(const PictureHistory& history, int index);
+
+    // The command that makes `recipeFile` again, quoted for a shell.
+    static QString remakeCommand(const QString& recipeFile);
+
+private:
+    QLabel* name_;
+    QLabel* position_;
+    QLabel* details_;
+    QLabel* command_;
+};
+
+// The panel's size in pixels, and the top of its row of buttons.
+inline constexpr QSize kPanelSize{340, 697};
+inline constexpr int kPanelButtonsTop = 300;
+
+}  // namespace momentart
