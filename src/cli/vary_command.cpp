@@ -10,6 +10,7 @@
 #include "cli/command_options.h"
 #include "cli/contact_sheet.h"
 #include "cli/progress.h"
+#include "engine/generation/catalogue.h"
 #include "engine/recipe_variation.h"
 #include "platform/image_convert.h"
 #include "platform/image_files.h"
