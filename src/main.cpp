@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTextStream>
+#include <cstdio>
 #include <cstring>
 
 #include "cli/history_command.h"
@@ -59,13 +60,39 @@ QString mainHelp() {
     return text;
 }
 
+// A display the window can be seen on: X11, Wayland, or a platform the user
+// chose that shows windows (offscreen and minimal show none).
 bool hasDisplay() {
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
     return true;
 #else
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.startsWith("offscreen") || platform.startsWith("minimal")) return false;
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+           !platform.isEmpty();
 #endif
+}
+
+// A command tells each failure in one line of its own; what Qt and its
+// libraries print on the way (libpng's "Read Error", the image reader's
+// "Rejecting image") would only come first and confuse it. libpng prints
+// with fprintf(stderr, ...), past Qt's message handler, so a command keeps
+// the C library's stderr stream for its own lines and points the `stderr`
+// that libraries read at /dev/null (the descriptor, and so the terminal and
+// the Ctrl-C notice, stay as they were).
+FILE* commandErrors = stderr;
+
+void quietLibraries() {
+#ifdef __GLIBC__
+    FILE* null = std::fopen("/dev/null", "w");
+    if (null == nullptr) return;
+    commandErrors = stderr;
+    stderr = null;
+#endif
+}
+
+void commandMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) std::fprintf(commandErrors, "momentart: %s\n", qPrintable(message));
 }
 
 // Runs a command: on Qt's offscreen platform, which needs no display, when
@@ -73,7 +100,9 @@ bool hasDisplay() {
 int runCommand(const Command& command, int argc, char** argv) {
     QStringList arguments;
     for (int n = 2; n < argc; ++n) arguments << QString::fromLocal8Bit(argv[n]);
-    QTextStream out(stdout), err(stderr);
+    quietLibraries();
+    qInstallMessageHandler(commandMessages);
+    QTextStream out(stdout), err(commandErrors);
     if (command.drawsText != nullptr && !command.drawsText(arguments)) {
         QCoreApplication app(argc, argv);
         return command.run(app.arguments().mid(2), out, err);

@@ -8,6 +8,7 @@
 #include <new>
 #include <vector>
 
+#include "engine/generation/catalogue.h"
 #include "platform/image_files.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
@@ -160,7 +161,7 @@ BatchOutcome runBatch(const BatchPlan& plan, const std::atomic<bool>& stop,
             const RenderedPicture& picture = *accept.picture;
             BatchPicture written;
             written.name = QString::fromStdString(picture.state.imeslike);
-            written.type = static_cast<int>(picture.state.izbor);
+            written.type = imageType(picture.state);
             written.seed = picture.recipe.seed;
             written.path = names.take(batchFileBase(written.name, written.type, written.seed));
             const WriteResult result = writePicture(written.path, *picture.canvas, picture.recipe, picture.state,

@@ -1,7 +1,5 @@
 #include "cli/command_options.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 #include "platform/image_files.h"
 #include "platform/system_clock.h"
@@ -25,13 +23,6 @@ QString checkOutputFileOptions(const ParsedOptions& options) {
             return "--out must name a .png or .bmp file, not '" + out + "'";
     }
     if (options.has("force") && !options.has("out")) return "--force goes with --out";
-    return {};
-}
-
-QString checkOutputFileFree(const QString& path, bool force) {
-    if (!force && QFileInfo::exists(path)) return path + ": a file of that name exists already";
-    const QDir folder = QFileInfo(path).dir();
-    if (!folder.exists()) return path + ": no such folder " + folder.path();
     return {};
 }
 

@@ -1,5 +1,6 @@
 // Options that several commands share, read and checked in one place: the
-// seed, the worker count, and a single output file with --force.
+// seed, the worker count, and a single output file with --force (what may be
+// in the way of writing it: platform/output_path.h).
 #pragma once
 
 #include <QString>
@@ -20,10 +21,5 @@ WholeOption jobsOption(const ParsedOptions& options);
 // --out naming one picture file (.png or .bmp) and --force, which needs it:
 // an error line, or an empty string.
 QString checkOutputFileOptions(const ParsedOptions& options);
-
-// Whether `path` can be written before long work starts: not there yet
-// (unless `force`) and in a folder that exists. An error line naming the
-// path and the reason, or an empty string.
-QString checkOutputFileFree(const QString& path, bool force);
 
 }  // namespace momentart

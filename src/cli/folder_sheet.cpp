@@ -13,6 +13,7 @@
 #include "cli/progress.h"
 #include "platform/image_files.h"
 #include "platform/interrupt.h"
+#include "platform/output_path.h"
 #include "platform/pictures_folder.h"
 #include "platform/recipe_png.h"
 #include "platform/worker_pool.h"
@@ -105,7 +106,7 @@ int folderSheetCommand(const ParsedOptions& options, QTextStream& out, QTextStre
         const QString out = options.value("out");
         targets = folderSheetPaths(out.left(out.size() - 4), sheets);
         for (const QString& target : targets)
-            if (const QString taken = checkOutputFileFree(target, force); !taken.isEmpty())
+            if (const QString taken = outputPathProblem(target, force); !taken.isEmpty())
                 return fail(1, "cannot write " + taken);
     } else {
         if (const QString missing = ensureFolder(defaultPicturesFolder()); !missing.isEmpty())

@@ -5,11 +5,9 @@
 #if defined(_WIN32)
 #include <io.h>
 #define momentart_isatty _isatty
-#define momentart_fileno _fileno
 #else
 #include <unistd.h>
 #define momentart_isatty isatty
-#define momentart_fileno fileno
 #endif
 
 namespace momentart {
@@ -17,6 +15,9 @@ namespace momentart {
 namespace {
 
 constexpr int kBarWidth = 24;
+// The descriptor, not the C `stderr` stream: a command points that stream
+// elsewhere to keep libraries quiet (main.cpp).
+constexpr int kStandardErrorDescriptor = 2;
 
 QString duration(double seconds) {
     const long whole = static_cast<long>(seconds + 0.5);
@@ -48,7 +49,7 @@ QString progressBar(int done, int total, double elapsedSeconds, int skipped) {
 
 ProgressStyle progressStyleForStderr(bool quiet) {
     if (quiet) return ProgressStyle::Quiet;
-    return momentart_isatty(momentart_fileno(stderr)) ? ProgressStyle::Bar : ProgressStyle::Lines;
+    return momentart_isatty(kStandardErrorDescriptor) ? ProgressStyle::Bar : ProgressStyle::Lines;
 }
 
 Progress::Progress(ProgressStyle style, int total, QTextStream& err)

@@ -17,6 +17,7 @@
 #include "platform/recipe_file.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
+#include "platform/stamp_face.h"
 
 namespace momentart {
 
@@ -30,8 +31,9 @@ const QList<OptionInfo> kRenderOptions = {
                   "a batch uses S, S+1, ..."},
     {"no-stamp", nullptr, "leave out the signature line: exactly the computed pixels"},
     {"count", "N", "make a batch of N pictures (1..1000000), each from a fresh start"},
-    {"jobs", "J", "threads, 1..1024 (default: every core): with --count, pictures made at once; "
-                  "otherwise threads sharing the one picture (the pixels are the same for any J)"},
+    {"jobs", "J", "threads, 1..1024 (default: every core; at most two per core run): with --count, "
+                  "pictures made at once, at most one per picture; otherwise threads sharing the one "
+                  "picture (the pixels are the same for any J)"},
     {"skip-dull", nullptr, "with --count: write only pictures that are not dull, going on with "
                            "further seeds until N are written (see 'interest' below)"},
     {"scale", "K", "compute the picture K times as wide and high, 1..16: 600 K x 450 K pixels, "
@@ -120,6 +122,14 @@ QString readRequest(const ParsedOptions& options, RenderRequest& request) {
     return {};
 }
 
+// A stamped picture needs the stamp's face: without it, says so and returns
+// true.
+bool stampFaceMissing(bool stamp, QTextStream& err) {
+    if (!stamp || stampFace()) return false;
+    err << "momentart render: " << missingStampFaceMessage() << "\n";
+    return true;
+}
+
 // Writes a single picture and reports it; returns the exit status.
 int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QTextStream& out,
                 QTextStream& err) {
@@ -143,7 +153,7 @@ int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QT
     if (!request.quiet)
         out << "file: " << QDir::toNativeSeparators(path) << "\n"
             << "name: " << name << "\n"
-            << "type: " << static_cast<int>(picture.state.izbor) << "\n"
+            << "type: " << imageType(picture.state) << "\n"
             << "seed: " << picture.recipe.seed << "\n"
             << "interest: " << QString::fromStdString(interestText(interest))
             << (isDull(interest) ? " (dull)" : "") << "\n";
@@ -188,8 +198,8 @@ QString renderHelp() {
            "when " + QString::number(kMissesPerPicture) + " x N seeds in a row were all dull.\n\n"
            "options:\n" +
            describeOptions(kRenderOptions) +
-           "\nexit status: 0 written, 1 a file or folder could not be written or the memory for\n"
-           "the picture could not be had, 2 bad input,\n"
+           "\nexit status: 0 written, 1 a file or folder could not be written, the memory for\n"
+           "the picture could not be had or the stamp's face is missing, 2 bad input,\n"
            "130 a batch stopped by Ctrl-C\n";
 }
 
@@ -221,6 +231,7 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
         batch.plan.skipDull = request.skipDull;
         batch.plan.folder = request.out.isEmpty() ? defaultPicturesFolder() : request.out;
         batch.quiet = request.quiet;
+        if (stampFaceMissing(batch.plan.stamp, err)) return 1;
         return runBatchCommand(batch, err);
     }
     case Mode::Again: {
@@ -229,6 +240,7 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
             err << "momentart render: " << read.error << "\n";
             return 2;
         }
+        if (stampFaceMissing(read.recipe->stamp, err)) return 1;
         Recipe recipe = *read.recipe;
         if (request.scale) recipe.scale = *request.scale;
         return renderSingle([&] { return renderFromRecipe(recipe, nullptr, request.jobs); },
@@ -237,6 +249,7 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
     case Mode::Single:
         break;
     }
+    if (stampFaceMissing(request.settings.stamp, err)) return 1;
     return renderSingle([&] { return renderFresh(request.settings); }, request.settings.scale,
                         request, out, err);
 }

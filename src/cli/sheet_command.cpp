@@ -14,6 +14,7 @@
 #include "cli/progress.h"
 #include "platform/image_convert.h"
 #include "platform/image_files.h"
+#include "platform/output_path.h"
 #include "platform/interrupt.h"
 #include "platform/options.h"
 #include "platform/pictures_folder.h"
@@ -37,7 +38,7 @@ const QList<OptionInfo> kSheetOptions = {
     {"out", "FILE", "write to FILE (.png or .bmp); default: sheet-<seed>.png, a new file in the "
                     "momentart folder of your Pictures folder (pictures: see above)"},
     {"force", nullptr, "replace FILE given with --out if it exists"},
-    {"jobs", "J", "worker threads, 1..1024 (default: every core)"},
+    {"jobs", "J", "worker threads, 1..1024 (default: every core); at most one per picture and two per core run"},
     {"quiet", nullptr, "print nothing but errors"},
     {"help", nullptr, "show this help"},
 };
@@ -151,7 +152,7 @@ int sheetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
             return 1;
         }
         path = freePath(folder, QString("sheet-%1").arg(seed), "png");
-    } else if (const QString error = checkOutputFileFree(path, force); !error.isEmpty()) {
+    } else if (const QString error = outputPathProblem(path, force); !error.isEmpty()) {
         err << "momentart sheet: cannot write " << error << "\n";
         return 1;
     }

@@ -10,6 +10,7 @@
 #include "cli/command_options.h"
 #include "cli/contact_sheet.h"
 #include "cli/progress.h"
+#include "engine/generation/catalogue.h"
 #include "engine/recipe_variation.h"
 #include "platform/image_convert.h"
 #include "platform/image_files.h"
@@ -181,7 +182,7 @@ int varyCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
         WriteResult result{true, {}};
         if (n > 0) {
             const QString base = variationFileBase(QString::fromStdString(picture.state.imeslike),
-                                                   static_cast<int>(picture.state.izbor), variation);
+                                                   imageType(picture.state), variation);
             std::lock_guard guard(lock);
             path = freePath(request.folder, base, "png");
             result = writePicture(path, *picture.canvas, picture.recipe, picture.state, false);
@@ -205,7 +206,7 @@ int varyCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
     }
 
     const QString name = QString::fromStdString(request.planned.imeslike);
-    const int type = static_cast<int>(request.planned.izbor);
+    const int type = imageType(request.planned);
     QList<SheetEntry> entries;
     entries.append({shown[0], {"original", QString("type %1 seed %2").arg(type).arg(request.original.seed)}});
     for (int n = 1; n < pictures; ++n)

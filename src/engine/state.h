@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "engine/exact_arithmetic.h"
 #include "engine/generation/random.h"
 
 namespace momentart {

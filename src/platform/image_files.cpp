@@ -1,13 +1,28 @@
 #include "platform/image_files.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
+#include <cerrno>
 
+#include "platform/output_path.h"
 #include "platform/png_encoder.h"
 
 namespace momentart {
+
+namespace {
+
+// Why opening, writing or committing `file` failed: a full disk in plain
+// words, otherwise the system's own reason.
+QString failureOf(const QFileDevice& file, int error) {
+    if (error == ENOSPC) return "no space left on the device";
+    if (error == EDQUOT) return "the disk quota is used up";
+    return file.errorString();
+}
+
+}  // namespace
 
 ImageFormat formatOfPath(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -21,27 +36,35 @@ WriteResult writeImage(const QImage& image, const QString& path, bool replace,
     const ImageFormat format = formatOfPath(path);
     if (format == ImageFormat::Unknown)
         return {false, path + ": the file name must end in .png or .bmp"};
-    if (!replace && QFileInfo::exists(path))
-        return {false, path + ": a file of that name exists already"};
-    const QFileInfo info(path);
-    if (!info.dir().exists()) return {false, path + ": no such folder " + info.dir().path()};
+    if (const QString problem = outputPathProblem(path, replace); !problem.isEmpty()) return {false, problem};
+
+    // Encoded in memory first: the encoder never meets a failing file, and
+    // the file's own errors come straight from the system.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (format == ImageFormat::Png) {
+        if (const QString error = writePng(buffer, image, texts); !error.isEmpty())
+            return {false, path + ": cannot encode the picture (" + error + ")"};
+    } else {
+        QImageWriter writer(&buffer, "bmp");
+        if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
+            return {false, path + ": cannot encode the picture (" + writer.errorString() + ")"};
+    }
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return {false, path + ": " + file.errorString()};
-    const auto fail = [&](const QString& reason) {
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {false, path + ": " + failureOf(file, errno)};
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        const int error = errno;
         file.cancelWriting();
         file.commit();
-        return WriteResult{false, path + ": " + reason};
-    };
-    if (format == ImageFormat::Png) {
-        if (const QString error = writePng(file, image, texts); !error.isEmpty()) return fail(error);
-    } else {
-        QImageWriter writer(&file, "bmp");
-        if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
-            return fail(file.error() != QFileDevice::NoError ? file.errorString()
-                                                             : writer.errorString());
+        return {false, path + ": " + failureOf(file, error)};
     }
-    if (!file.commit()) return {false, path + ": " + file.errorString()};
+    errno = 0;
+    if (!file.commit()) return {false, path + ": " + failureOf(file, errno)};
     return {true, {}};
 }
 

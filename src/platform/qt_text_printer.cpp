@@ -6,14 +6,19 @@
 #include <algorithm>
 
 #include "platform/image_convert.h"
+#include "platform/stamp_face.h"
 
 namespace momentart {
 
 void QtTextPrinter::print(Canvas& canvas, std::span<const TextLine> lines, int points,
                           ColourNumber colour) {
-    // One fixed sans-serif face, so the window and the command line (on
-    // whatever platform plugin) stamp the same pixels.
-    QFont font(QStringLiteral("DejaVu Sans"));
+    // Without its face the stamp is left out rather than drawn in another
+    // face; the command line refuses to render then (missingStampFaceMessage).
+    const std::optional<QString> face = stampFace();
+    if (!face) return;
+    // One fixed face, loaded from its file, so the window and the command
+    // line (on whatever platform plugin) stamp the same pixels.
+    QFont font(*face);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(points);
     // Plain pixels in the text colour, as a picture box prints them.

@@ -2,8 +2,8 @@
 
 #include <QFileInfo>
 #include <QImageReader>
-#include <cmath>
 
+#include "engine/generation/catalogue.h"
 #include "platform/image_convert.h"
 #include "platform/pictures_folder.h"
 
@@ -19,7 +19,7 @@ ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, cons
     ImageTexts texts = {
         {"Software", softwareText()},
         {"Title", QString::fromStdString(after.imeslike)},
-        {"Type", QString::number(std::llround(after.izbor))},
+        {"Type", QString::number(imageType(after))},
         {"Seed", QString::number(recipe.seed)},
         {"Scale", QString::number(recipe.scale)},
         {"Interest", QString::fromStdString(interestText(interest))},
@@ -48,7 +48,10 @@ SavedPicture savePictureToPicturesFolder(const Canvas& canvas, const Recipe& rec
 }
 
 RecipeFromFile readRecipeFromPicture(const QString& path) {
-    if (!QFileInfo(path).isFile()) return {std::nullopt, path + ": no such file"};
+    const QFileInfo info(path);
+    if (info.isDir()) return {std::nullopt, path + ": a folder, not a picture"};
+    if (!info.exists()) return {std::nullopt, path + ": no such file"};
+    if (!info.isFile()) return {std::nullopt, path + ": not a regular file (a device or a pipe)"};
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     if (!reader.canRead())

@@ -117,9 +117,13 @@ Outcome colouring(GenerationState s, int family, int scheme) {
     s.vis0 = 450;
     s.barve = family;
     s.tip = scheme;
-    canvas->set(static_cast<int>(s.i), static_cast<int>(s.j), colourOf(1, 2, 3));
+    const int column = static_cast<int>(s.i), row = static_cast<int>(s.j);
+    canvas->set(column, row, colourOf(1, 2, 3));
     barvanivo2(s, *canvas);
-    return {s, canvas->at(static_cast<int>(s.i), static_cast<int>(s.j))};
+    // The last column and row of a run (600, 450) lie outside the canvas,
+    // which paints nothing there.
+    const bool inside = column >= 0 && column < Canvas::kWidth && row >= 0 && row < Canvas::kHeight;
+    return {s, inside ? canvas->at(column, row) : ColourNumber{0}};
 }
 
 // Checks the table for one formula or scheme over every pixel: poisoning

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string_view>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,7 @@
 
 #include "engine/startup.h"
 #include "engine/state_fields.h"
+#include "recipe_support.h"
 
 namespace momentart {
 namespace {
@@ -42,7 +45,7 @@ std::vector<std::string> differences(const GenerationState& a, const GenerationS
 }
 
 // A state in which every field holds a value of its own, with awkward ones
-// among them.
+// among them wherever a run's state may hold any finite number.
 GenerationState unusualState() {
     GenerationState s;
     const double awkward[] = {0.1 + 0.2, -0.0, 1e-310, 1.25e300, -123456789.125,
@@ -51,10 +54,18 @@ GenerationState unusualState() {
     for (std::size_t n = 0; n < fields.size(); ++n)
         s.*fields[n].member = awkward[n % std::size(awkward)] * static_cast<double>(n + 1);
     s.izraz = -0.0;
+    // The fields a run checks hold values a run can leave: type 66 repeated.
+    const std::pair<std::string_view, double> runnable[] = {
+        {"izbors", 1},  {"izbor", 66},  {"v1", 16},   {"v2", 12},        {"barve", 3},
+        {"tip", 21},    {"osx", 0.1 + 12.2},          {"nac", 17},       {"negat", 2},
+        {"kriz", 2},    {"sir", 600},   {"vis", 450}, {"sir0", 1030},    {"vis0", 770},
+        {"vsehbarv", 16777215},         {"ib", 400},
+    };
+    for (const auto& [name, value] : runnable) s.*findNumberField(name)->member = value;
     s.imeslike = "T20261207081453";
     s.tekst1 = "back\\slash = and\nnew line\t\xc4\x8d";
     s.tekst2 = "";
-    s.rnd.restore(0xfedcba9876543210ULL, 0x8000000000000001ULL);
+    s.rnd.restore(0xfedcba9876543210ULL, Pcg32::kIncrement);
     return s;
 }
 
@@ -68,19 +79,7 @@ Recipe unusualRecipe() {
     return r;
 }
 
-// The text with its check line computed afresh, as an editor would.
-std::string resigned(std::string text) {
-    const std::size_t check = text.rfind("check=");
-    text.erase(check);
-    std::uint64_t hash = 0xcbf29ce484222325ULL;
-    for (unsigned char c : text) {
-        hash ^= c;
-        hash *= 0x100000001b3ULL;
-    }
-    char line[40];
-    std::snprintf(line, sizeof line, "check=%016llx\n", static_cast<unsigned long long>(hash));
-    return text + line;
-}
+using testing::resigned;
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
     const std::size_t at = text.find(from);
@@ -164,6 +163,17 @@ TEST(RecipeText, TheScaleIsAnOptionalKeyAbsentAtScaleOne) {
     EXPECT_EQ(one.recipe->scale, 1);
 }
 
+TEST(RecipeText, CrLfLineEndsReadAsTheyWereWritten) {
+    // An editor that saves CR LF: the check value stays the one of the text
+    // with LF line ends.
+    const std::string text = encodeRecipe(unusualRecipe());
+    std::string crlf;
+    for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    const RecipeReading read = decodeRecipe(crlf);
+    ASSERT_TRUE(read.recipe) << read.error;
+    EXPECT_EQ(encodeRecipe(*read.recipe), text);
+}
+
 struct BadRecipe {
     const char* what;
     std::string text;
@@ -176,6 +186,7 @@ TEST(RecipeText, RejectsDamagedOrIncompleteTextsSayingWhatIsWrong) {
     const std::vector<BadRecipe> cases = {
         {"empty", "", "not a momentart recipe"},
         {"other text", "hello\n", "not a momentart recipe"},
+        {"long line of junk", "momentart recipe 1\n" + std::string(100000, '\xff') + "\n", "is not key=value"},
         {"newer version", resigned(replaced(good, "recipe 1\n", "recipe 2\n")), "version 2"},
         {"version not a number", replaced(good, "recipe 1\n", "recipe one\n"), "version"},
         {"altered value, old check", replaced(good, "\nseed=4294967295\n", "\nseed=4294967294\n"),
@@ -209,9 +220,25 @@ TEST(RecipeText, RejectsDamagedOrIncompleteTextsSayingWhatIsWrong) {
         {"generator state short",
          resigned(replaced(good, "rnd-state=fedcba9876543210", "rnd-state=fedcba987654321")),
          "rnd-state"},
-        {"generator increment even",
-         resigned(replaced(good, "rnd-increment=8000000000000001", "rnd-increment=8000000000000002")),
-         "odd"},
+        {"generator increment not the generator's",
+         resigned(replaced(good, "rnd-increment=000000000000006d", "rnd-increment=8000000000000001")),
+         "rnd-increment '8000000000000001' is not the generator's increment 109"},
+        {"drawing mode far too large", resigned(replaced(good, "\nnac=17\n", "\nnac=1e300\n")),
+         "nac '1e300' is not a drawing mode 1, 3, 12, 13 or 17"},
+        {"drawing mode not one", resigned(replaced(good, "\nnac=17\n", "\nnac=2\n")), "nac '2'"},
+        {"type not whole", resigned(replaced(good, "\nizbor=66\n", "\nizbor=9.99\n")), "izbor '9.99'"},
+        {"type huge", resigned(replaced(good, "\nizbor=66\n", "\nizbor=1e308\n")), "izbor '1e308'"},
+        {"type 0 when repeating", resigned(replaced(good, "\nizbor=66\n", "\nizbor=0\n")), "izbor '0'"},
+        {"formula group 17", resigned(replaced(good, "\nv1=16\n", "\nv1=17\n")), "v1 '17'"},
+        {"scheme not of its family", resigned(replaced(good, "\ntip=21\n", "\ntip=62\n")), "tip '62'"},
+        {"negative box", resigned(replaced(good, "\nsir0=1030\n", "\nsir0=-1\n")), "sir0 '-1'"},
+        {"repeat switch 2", resigned(replaced(good, "\nizbors=1\n", "\nizbors=2\n")), "izbors '2'"},
+        {"picture name", resigned(replaced(good, "\nimeslike=T20261207081453\n", "\nimeslike=x\n")),
+         "imeslike 'x'"},
+        {"stamp text too long", resigned(replaced(good, "\ntekst2=\n", "\ntekst2=" + std::string(121, 'a') + "\n")),
+         "tekst2"},
+        {"moment on 31 February",
+         resigned(replaced(good, "moment=2026-12-07 08:14:53", "moment=2026-02-31 08:14:53")), "moment"},
         {"broken escape", resigned(replaced(good, "\ntekst2=\n", "\ntekst2=a\\q\n")), "tekst2"},
         {"raw control character", resigned(replaced(good, "\ntekst2=\n", "\ntekst2=a\tb\n")), "tekst2"},
         {"check not hexadecimal", noCheck + "check=xyz\n", "hexadecimal"},

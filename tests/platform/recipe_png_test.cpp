@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "cli_support.h"
+#include "recipe_support.h"
 #include "platform/image_convert.h"
 #include "platform/image_files.h"
 #include "platform/qt_text_printer.h"
@@ -165,6 +166,22 @@ TEST(RecipePng, FilesWithoutAGoodRecipeAreRefusedWithOneLineAndStatusTwo) {
     truncated.setText("Recipe", "momentart recipe 1\nseed=5\n");
     ASSERT_TRUE(truncated.save(d.filePath("cut.png")));
     ASSERT_TRUE(plain.save(d.filePath("plain.bmp")));
+    // A recipe a person edited, its check recomputed: a drawing mode no run
+    // has.
+    std::string editedRecipe = encodeRecipe(picture.recipe);
+    editedRecipe.replace(editedRecipe.find("\nnac=0\n"), 7, "\nnac=1e300\n");
+    QImage edited = toQImage(*picture.canvas);
+    edited.setText("Recipe", QString::fromStdString(testing::resigned(editedRecipe)));
+    ASSERT_TRUE(edited.save(d.filePath("edited.png")));
+    // Half a PNG file.
+    QFile whole(d.filePath("altered.png"));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    QFile half(d.filePath("half.png"));
+    ASSERT_TRUE(half.open(QIODevice::WriteOnly));
+    half.write(bytes.left(bytes.size() / 2));
+    half.close();
+    ASSERT_TRUE(d.mkdir("folder.png"));
     QFile text(d.filePath("words.png"));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly));
     text.write("not a picture at all\n");
@@ -177,6 +194,9 @@ TEST(RecipePng, FilesWithoutAGoodRecipeAreRefusedWithOneLineAndStatusTwo) {
         {"a bitmap", "plain.bmp", "not a PNG", "no plain.recipe beside it"},
         {"not a picture", "words.png", "cannot read"},
         {"no such file", "missing.png", "no such file"},
+        {"a drawing mode no run has", "edited.png", "nac '1e300' is not a drawing mode"},
+        {"half a PNG", "half.png", "cannot read"},
+        {"a folder", "folder.png", "a folder, not a picture"},
     };
     for (const BadPicture& c : cases) {
         const RecipeFromFile read = readRecipeFromPicture(d.filePath(c.file));

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/startup.h"
 #include "window/export.h"
 #include "window/picture_view.h"
 #include "platform/pictures_folder.h"
@@ -179,7 +180,8 @@ TEST(WindowSaveimage, CopiesEveryPixelColumnAndRowZeroToo) {
         }
     ProgressMark mark;
     QTemporaryDir folder;
-    Recipe recipe;
+    Recipe recipe;  // of a picture made right after start-up
+    startup(recipe.before, 1234);
     recipe.seed = 1234;
     const BitmapSave written = saveimage(s, picture, exported, mark, folder.path(), recipe);
     ASSERT_EQ(written.outcome, BitmapSave::Outcome::Written) << written.error.toStdString();

@@ -274,10 +274,8 @@ constexpr std::array<Scheme, 21> kSchemes = {
 
 }  // namespace
 
-bool channelScheme(GenerationState& s, Canvas& canvas, Spot at, int tip) {
-    if (tip < 1 || tip > static_cast<int>(kSchemes.size())) return false;
-    kSchemes[static_cast<std::size_t>(tip) - 1](s, canvas, at);
-    return true;
+void channelScheme(GenerationState& s, Canvas& canvas, Spot at, int tip) {
+    if (tip >= 1 && tip <= static_cast<int>(kSchemes.size())) kSchemes[static_cast<std::size_t>(tip) - 1](s, canvas, at);
 }
 
 }  // namespace momentart::colouring

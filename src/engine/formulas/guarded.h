@@ -19,6 +19,9 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/exact_arithmetic.h"
+#include "engine/formulas/library_pow.h"
+
 namespace momentart {
 
 inline constexpr double kFail = std::numeric_limits<double>::quiet_NaN();
@@ -56,13 +59,14 @@ inline Num cos(Num a) { return std::cos(a.v); }
 inline Num tan(Num a) { return std::tan(a.v); }
 inline Num atan(Num a) { return std::isfinite(a.v) ? std::atan(a.v) : kFail; }
 
-// a ^ b on doubles: a negative base with an exponent that is not whole, zero
+// a ^ b on doubles, always the C library's pow (libraryPow), also for the
+// exponents 2 and 3: a negative base with an exponent that is not whole, zero
 // to a negative power, and non-finite operands fail.
 inline Num pow(Num a, Num b) {
     if (!std::isfinite(a.v) || !std::isfinite(b.v)) return kFail;
     if (a.v < 0.0 && b.v != std::trunc(b.v)) return kFail;
     if (a.v == 0.0 && b.v < 0.0) return kFail;
-    return std::pow(a.v, b.v);
+    return libraryPow(a.v, b.v);
 }
 
 // v rounded to the nearest whole number, halves to the even one (as the

@@ -120,4 +120,6 @@ void izborslike(GenerationState& s, int forcedType) {
     s.kriz = valueOf(row.kriz, s.rnd);
 }
 
+int imageType(const GenerationState& s) { return static_cast<int>(s.izbor); }
+
 }  // namespace momentart

@@ -14,4 +14,8 @@ inline constexpr int kLastType = 66;
 // `forcedType` in 9..66 it writes that row instead of drawing a type.
 void izborslike(GenerationState& s, int forcedType = 0);
 
+// The image type the state's last run made (`izbor`), the one number that
+// is printed and stored with the picture. A run leaves `izbor` whole.
+int imageType(const GenerationState& s);
+
 }  // namespace momentart

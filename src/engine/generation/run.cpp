@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <stdexcept>
+#include <string>
 
 #include "engine/generation/draws.h"
 #include "engine/generation/catalogue.h"
@@ -10,6 +12,7 @@
 #include "engine/generation/pixel_work.h"
 #include "engine/generation/visit_executors.h"
 #include "engine/stamp.h"
+#include "engine/state_rules.h"
 
 namespace momentart {
 
@@ -58,6 +61,9 @@ void drawParameters(GenerationState& s, RunPlan& run) {
 }  // namespace
 
 RunPlan planRun(GenerationState& s, Clock& clock, const RunOptions& options) {
+    if (const auto problem = unreachableField(s))
+        throw std::invalid_argument("no run can start from this state: " + std::string(problem->field) +
+                                    " is not " + problem->expected);
     s.sir = 600;
     s.vis = 450;
     s.zamikx = 0;

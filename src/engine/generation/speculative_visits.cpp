@@ -207,8 +207,9 @@ bool visitOnThreads(const VisitTask& task, int jobs) {
 
     Pcg32 rnd = task.s.rnd;
     LinePlanner planner(rnd, *draws);
+    // An order that does not exist is the sequential visit's to refuse.
     if (!visitInOrder(task.nacin, task.lastColumn, task.lastRow, rnd, planner, task.scale))
-        return true;  // no such order: nothing to visit
+        return visitInSequence(task);
     const std::size_t lines = planner.lines.size();
     if (lines < 2) return visitInSequence(task);
 

@@ -1,5 +1,8 @@
 #include "engine/generation/visit_executors.h"
 
+#include <stdexcept>
+#include <string>
+
 namespace momentart {
 
 namespace {
@@ -37,7 +40,9 @@ private:
 
 bool visitInSequence(const VisitTask& task) {
     SequentialVisitor visitor(task, visitCount(task.lastColumn, task.lastRow));
-    visitInOrder(task.nacin, task.lastColumn, task.lastRow, task.s.rnd, visitor, task.scale);
+    // The state check at the start of the run admits only the five modes.
+    if (!visitInOrder(task.nacin, task.lastColumn, task.lastRow, task.s.rnd, visitor, task.scale))
+        throw std::logic_error("drawing mode " + std::to_string(task.nacin) + " has no visiting order");
     if (visitor.stopped()) return false;
     visitor.geometry().settle(task.s);
     return true;
