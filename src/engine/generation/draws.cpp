@@ -29,10 +29,6 @@ constexpr PictureDraw kPictureDraws[] = {
 
 }  // namespace
 
-double drawWhole(Pcg32& rnd, double n, double k) { return std::floor(rnd.rndDouble() * n + k); }
-
-double drawReal(Pcg32& rnd, double n, double k) { return rnd.rndDouble() * n + k; }
-
 void drawFormula(GenerationState& s, Pcg32& rnd) {
     if (s.forma == 1) {
         s.v2 = drawWhole(rnd, 15, 1);

@@ -8,11 +8,6 @@
 
 namespace momentart {
 
-// Int(Rnd * n + k) with Rnd widened to double.
-double drawWhole(Pcg32& rnd, double n, double k);
-// Rnd * n + k with Rnd widened to double.
-double drawReal(Pcg32& rnd, double n, double k);
-
 // v1 and v2, whichever of them the type left free (`forma`).
 void drawFormula(GenerationState& s, Pcg32& rnd);
 
