@@ -107,7 +107,10 @@ TEST(SplitRun, AnObserverCanStopTheRunOnOneOrManyThreads) {
         options.scale = 2;
         options.jobs = jobs;
         EXPECT_FALSE(makeimage(s, canvas, host, options)) << jobs;
-        EXPECT_EQ(stopper.reports, 3) << jobs;
+        // The stop is asked for at the third report; each other thread may
+        // finish the line it is on and report once more.
+        EXPECT_GE(stopper.reports, 3) << jobs;
+        EXPECT_LE(stopper.reports, 3 + (jobs - 1)) << jobs;
     }
 }
 
