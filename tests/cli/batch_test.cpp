@@ -121,14 +121,15 @@ TEST(BatchRender, StoppingStartsNoNewPictureAndLeavesOnlyWholeFiles) {
     EXPECT_EQ(runBatch(planOf(dir.path(), 5, 2), stop).written, 0);
     EXPECT_TRUE(cli::filesIn(dir.path()).isEmpty());
 
-    // Stop as the first file is reported: the picture the other worker has
-    // under way is still finished, nothing after it is started.
+    // Stop as the first file is reported: pictures already made are still
+    // written in seed order (the other worker may have finished the next
+    // seed first and started one more), nothing after them is started.
     stop = false;
     const BatchOutcome outcome = runBatch(planOf(dir.path(), 12, 2), stop, [&](const BatchPicture&) {
         stop = true;
     });
     EXPECT_GE(outcome.written, 1);
-    EXPECT_LE(outcome.written, 2);
+    EXPECT_LE(outcome.written, 3);
     const QStringList files = cli::filesIn(dir.path());
     EXPECT_EQ(files.size(), outcome.written);
     for (const QString& name : files) {
