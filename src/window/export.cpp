@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QStandardPaths>
 
+#include "engine/export_copy.h"
 #include "platform/image_convert.h"
 #include "platform/pictures_folder.h"
 
@@ -39,19 +40,9 @@ QString prepareDriveRoot(const QString& root) {
 
 BitmapSave saveimage(GenerationState& s, const Canvas& picture, Canvas& exportCanvas, ProgressMark& mark,
                      const QString& root, const Recipe& recipe) {
-    // Columns and rows 0..600 and 0..450: every pixel of the picture; the
-    // last column and row lie outside it and copy nothing.
-    for (s.i = 0; s.i <= Canvas::kWidth; ++s.i) {
-        const int column = static_cast<int>(s.i);
-        for (s.j = 0; s.j <= Canvas::kHeight; ++s.j) {
-            const int row = static_cast<int>(s.j);
-            if (column < Canvas::kWidth && row < Canvas::kHeight)
-                exportCanvas.set(column, row, picture.at(column, row));
-        }
-        if (column >= 1) mark.columnDone(column);
-    }
+    copyForExport(s, picture, exportCanvas, [&mark](int column) { mark.columnDone(column); });
     mark.finish();
-    return saveBitmapWithRecipe(toQImage(exportCanvas), recipe, root, QString::fromStdString(s.imeslike));
+    return saveBitmapWithRecipe(toQImage(exportCanvas), recipe, root, savedPictureName(s.imeslike, recipe));
 }
 
 }  // namespace momentart

@@ -61,10 +61,10 @@ DriveRoots defaultDriveRoots();
 // Returns what went wrong, or an empty string.
 QString prepareDriveRoot(const QString& root);
 
-// Copies every pixel of `picture` into `exportCanvas`, using `i` and `j` of
-// `s` as the column and row counters (left at 601 and 451), advancing
-// `mark` column by column, then writes `exportCanvas` as a bitmap to
-// `root/<imeslike>.bmp` with `recipe` beside it. A file holding another
+// Copies every pixel of `picture` into `exportCanvas` (copyForExport, which
+// leaves `i` and `j` of `s` at 601 and 451), advancing `mark` column by
+// column, then writes `exportCanvas` as a bitmap to `root/<imeslike>.bmp`
+// (savedPictureName) with `recipe` beside it. A file holding another
 // picture is kept and the next free name (`-2`, ...) taken; a bitmap that
 // holds this picture already is left as it is. A failed write leaves no
 // file behind and says why.
