@@ -9,6 +9,7 @@
 #include "cli/render_command.h"
 #include "cli/sheet_command.h"
 #include "cli/vary_command.h"
+#include "platform/display.h"
 #include "window/window_main.h"
 
 namespace {
@@ -58,19 +59,6 @@ QString mainHelp() {
     const QString window = momentart::windowHelp();
     if (!window.isEmpty()) text += "\nwindow options:\n" + window;
     return text;
-}
-
-// A display the window can be seen on: X11, Wayland, or a platform the user
-// chose that shows windows (offscreen and minimal show none).
-bool hasDisplay() {
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-    return true;
-#else
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (platform.startsWith("offscreen") || platform.startsWith("minimal")) return false;
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !platform.isEmpty();
-#endif
 }
 
 // A command tells each failure in one line of its own; what Qt and its
@@ -129,7 +117,7 @@ int main(int argc, char** argv) {
         QTextStream(stdout) << "momentart " MOMENTART_VERSION "\n";
         return 0;
     }
-    if (argc == 1 && !hasDisplay()) {
+    if (argc == 1 && !momentart::hasDisplay()) {
         QTextStream(stderr) << "momentart: no display here, so one picture is rendered headless instead of "
                                "opening the window\n";
         return runCommand(kCommands[0], argc, argv);
