@@ -12,6 +12,14 @@ QString picturesFolder() {
 
 QString defaultPicturesFolder() { return QDir(picturesFolder()).filePath("momentart"); }
 
+QString savedPictureName(const std::string& pictureName, const Recipe& recipe) {
+    QString name = QString::fromStdString(pictureName);
+    if (recipe.variation.kind != VariationKind::None)
+        name += QString("-%1%2").arg(QString::fromUtf8(variationName(recipe.variation.kind))).arg(recipe.variation.seed);
+    if (recipe.scale != 1) name += QString("-x%1").arg(recipe.scale);
+    return name;
+}
+
 QString ensureFolder(const QString& folder) {
     if (QDir(folder).exists()) return {};
     if (QDir().mkpath(folder)) return {};

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QString>
+#include <string>
+
+#include "engine/recipe.h"
 
 namespace momentart {
 
@@ -10,6 +13,11 @@ QString picturesFolder();
 
 // The `momentart` folder inside the user's Pictures folder (not created).
 QString defaultPicturesFolder();
+
+// The name a saved picture's file takes (without its extension): the
+// picture's name, then what sets the file apart from the picture itself:
+// "-centres3" for a variation, "-x4" for a print scale.
+QString savedPictureName(const std::string& pictureName, const Recipe& recipe);
 
 // Creates `folder` (and its parents) if missing; on failure returns a
 // message naming the folder.

@@ -41,7 +41,7 @@ SavedPicture savePictureToPicturesFolder(const Canvas& canvas, const Recipe& rec
                                          const GenerationState& after) {
     const QString folder = defaultPicturesFolder();
     if (const QString error = ensureFolder(folder); !error.isEmpty()) return {false, {}, error};
-    const QString path = freePath(folder, QString::fromStdString(after.imeslike), "png");
+    const QString path = freePath(folder, savedPictureName(after.imeslike, recipe), "png");
     const WriteResult written = writePicture(path, canvas, recipe, after, false);
     if (!written.ok) return {false, path, written.error};
     return {true, path, {}};

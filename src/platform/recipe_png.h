@@ -37,8 +37,8 @@ struct SavedPicture {
 
 // Ctrl+S in the window: saves the current picture as a PNG with its recipe
 // into the momentart folder of the user's Pictures folder (created if
-// missing), under the picture's name, with -2, -3, ... added rather than
-// replacing a file. `recipe` is what makeimageRecorded returned for this
+// missing), under the picture's name (savedPictureName), with -2, -3, ...
+// added rather than replacing a file. `recipe` is what makeimageRecorded returned for this
 // picture, `after` the state as the run left it.
 SavedPicture savePictureToPicturesFolder(const Canvas& canvas, const Recipe& recipe,
                                          const GenerationState& after);
