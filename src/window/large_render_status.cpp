@@ -1,13 +1,12 @@
 #include "window/large_render_status.h"
 
-#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
 #include "engine/canvas.h"
-#include "window/large_render.h"
+#include "window/picture_session.h"
 
 namespace momentart {
 
@@ -15,52 +14,49 @@ namespace {
 constexpr int kRefreshMilliseconds = 200;
 }  // namespace
 
-LargeRenderStatus::LargeRenderStatus(LargeRender& render, QWidget* parent)
-    : QWidget(parent), render_(render) {
+LargeRenderStatus::LargeRenderStatus(PictureSession& session, QWidget* parent)
+    : QWidget(parent), session_(session) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     label_ = new QLabel(this);
     label_->setObjectName("LargeStatus");
+    label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     cancel_ = new QPushButton("Cancel", this);
     cancel_->setObjectName("LargeCancel");
     cancel_->setAutoDefault(false);
     cancel_->setFocusPolicy(Qt::NoFocus);
+    cancel_->setToolTip("Stop the Large render (Escape does it too); nothing is saved");
     layout->addWidget(label_, 1);
     layout->addWidget(cancel_);
     timer_ = new QTimer(this);
     timer_->setInterval(kRefreshMilliseconds);
-    connect(timer_, &QTimer::timeout, this, &LargeRenderStatus::showProgress);
-    connect(cancel_, &QPushButton::clicked, this, [this] { render_.cancel(); });
-    connect(&render_, &LargeRender::finished, this, &LargeRenderStatus::showFinished);
+    connect(timer_, &QTimer::timeout, this, &LargeRenderStatus::refresh);
+    connect(cancel_, &QPushButton::clicked, &session_, &PictureSession::cancelLarge);
+    connect(&session_, &PictureSession::largeChanged, this, &LargeRenderStatus::refresh);
     hide();
-}
-
-void LargeRenderStatus::follow() {
-    showProgress();
-    timer_->start();
 }
 
 QString LargeRenderStatus::text() const { return label_->text(); }
 
-void LargeRenderStatus::showProgress() {
-    if (!render_.running()) return;
-    const int scale = render_.scale();
-    const double fraction = render_.fraction();
-    const QString size = QString("Large picture, %1 x %2 pixels (scale %3)")
-                             .arg(Canvas::kWidth * scale)
-                             .arg(Canvas::kHeight * scale)
-                             .arg(scale);
-    label_->setText(fraction < 1 ? QString("%1: %2 %").arg(size).arg(static_cast<int>(fraction * 100))
-                                 : size + ": finishing and writing the file");
-    cancel_->show();
-    show();
-}
-
-void LargeRenderStatus::showFinished(bool saved, const QString& path, const QString& message) {
-    timer_->stop();
-    cancel_->hide();
-    label_->setText(saved ? "Large picture saved: " + QDir::toNativeSeparators(path)
-                          : "Large picture not saved: " + message);
+void LargeRenderStatus::refresh() {
+    const LargeRun& run = session_.largeRun();
+    if (run.scale == 0) return;
+    const QString what = QString("Large picture of %1, %2 x %3 pixels (scale %4)")
+                             .arg(run.pictureName)
+                             .arg(Canvas::kWidth * run.scale)
+                             .arg(Canvas::kHeight * run.scale)
+                             .arg(run.scale);
+    const bool running = session_.largeRunning();
+    if (running) {
+        const double fraction = session_.largeFraction();
+        label_->setText(fraction < 1 ? QString("%1: %2 %").arg(what).arg(static_cast<int>(fraction * 100))
+                                     : what + ": finishing and writing the file");
+        if (!timer_->isActive()) timer_->start();
+    } else {
+        timer_->stop();
+        label_->setText(what + ": " + run.outcome);
+    }
+    cancel_->setVisible(running);
     show();
 }
 

@@ -1,5 +1,6 @@
-// The line under the picture that follows a "Large" render: its progress
-// and a Cancel button while it runs, then where the file went (or why not).
+// The line under the picture that follows a "Large" render: which picture
+// it belongs to and its progress with a Cancel button while it runs, then
+// where the file went (or why not).
 #pragma once
 
 #include <QWidget>
@@ -10,24 +11,22 @@ class QTimer;
 
 namespace momentart {
 
-class LargeRender;
+class PictureSession;
 
 class LargeRenderStatus final : public QWidget {
     Q_OBJECT
 
 public:
-    LargeRenderStatus(LargeRender& render, QWidget* parent);
+    LargeRenderStatus(PictureSession& session, QWidget* parent);
 
-    // Shows the render's progress from now until it finishes.
-    void follow();
     // The text shown now.
     QString text() const;
 
 private:
-    void showProgress();
-    void showFinished(bool saved, const QString& path, const QString& message);
+    // Follows the session's Large render: progress while it runs, then its outcome.
+    void refresh();
 
-    LargeRender& render_;
+    PictureSession& session_;
     QLabel* label_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QTimer* timer_ = nullptr;

@@ -1,43 +1,43 @@
-// Lets the user watch a picture grow: after each line of a run it shows the
-// canvas in Picture1, spreading the picture over `pace` seconds and showing
-// frames at about the display's refresh rate. Between frames it lets the
-// window repaint, but keeps the user's input queued until the run is over.
+// Lets the user watch a picture grow: told after each line of a run (on the
+// run's thread), it spreads the picture over `pace` seconds by waiting, and
+// hands the canvas on for showing at about the display's frame rate, and
+// always once the last line is done.
 #pragma once
 
-#include <QElapsedTimer>
+#include <chrono>
+#include <functional>
 
 #include "engine/host.h"
 
-class QWidget;
-
 namespace momentart {
-
-class PictureView;
 
 class PacingObserver final : public RunObserver {
 public:
-    // `paceSeconds`: how long a whole picture takes to appear (0: as fast
-    // as it is computed). `frameSeconds`: the display's frame interval.
-    PacingObserver(PictureView& view, double paceSeconds, double frameSeconds);
+    using Present = std::function<void(const Canvas&)>;
+    using Stop = std::function<bool()>;
+
+    // `paceSeconds`: how long a whole picture takes to appear (0: as fast as
+    // it is computed). `frameSeconds`: the display's frame interval.
+    // `present` is called with the canvas whenever a frame is due; `stop`,
+    // if given, ends the run early (and any waiting) when it says so.
+    PacingObserver(double paceSeconds, double frameSeconds, Present present, Stop stop = {});
 
     void progress(const Canvas& canvas, long visited, long total) override;
+    bool stopRequested() override { return stop_ && stop_(); }
 
-    // Frames shown during this run.
+    // Frames presented during this run.
     long frames() const { return frames_; }
 
 private:
     double elapsed() const;
-    void present(const Canvas& canvas);
 
-    PictureView& view_;
     double pace_;
     double frame_;
-    QElapsedTimer clock_;
+    Present present_;
+    Stop stop_;
+    std::chrono::steady_clock::time_point start_;
     double lastFrame_ = 0;
     long frames_ = 0;
 };
-
-// The frame interval of the screen a widget is on (1/60 s when unknown).
-double frameSecondsOf(const QWidget* widget);
 
 }  // namespace momentart

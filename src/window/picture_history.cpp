@@ -2,6 +2,10 @@
 
 namespace momentart {
 
+QImage thumbnailOf(const QImage& picture) {
+    return picture.scaled(kThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
 void PictureHistory::add(HistoryPicture picture) {
     pictures_.push_back(std::move(picture));
     shown_ = size() - 1;

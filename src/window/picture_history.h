@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QImage>
+#include <QMap>
 #include <QString>
 #include <vector>
 
@@ -19,7 +20,12 @@ struct HistoryPicture {
     QImage thumbnail;
     QDateTime made;      // when this window made it (or made it again, when opened)
     QString recipeFile;  // a file that makes it again (history or a save); empty: none yet
+    QMap<int, QString> kept;  // the PNGs Keep (scale 1) and Large wrote of it, by scale
 };
+
+// The size of a picture's thumbnail, and the thumbnail itself.
+inline constexpr QSize kThumbnailSize{80, 60};
+QImage thumbnailOf(const QImage& picture);
 
 class PictureHistory {
 public:

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QRegularExpression>
 
+#include "window/picture_session.h"
+
 namespace momentart {
 
 namespace {
@@ -59,6 +61,16 @@ QString PicturePanel::remakeCommand(const QString& recipeFile) {
     QString path = QDir::toNativeSeparators(recipeFile);
     if (!plain.match(path).hasMatch()) path = "'" + path.replace("'", "'\\''") + "'";
     return "momentart render --from " + path;
+}
+
+void PicturePanel::showGrowing(const GrowingPicture& growing) {
+    name_->setText(growing.name.isEmpty() ? QString("...") : growing.name);
+    position_->setText(QString("picture %1 is growing (%2)").arg(growing.number).arg(growing.how));
+    position_->setStyleSheet("color: #006000; font-weight: bold;");
+    details_->setText(growing.type == 0 ? QString() : QString("<table><tr><td style='padding-right:10px'><b>Image "
+                                                                   "type</b></td><td>%1</td></tr></table>")
+                                                          .arg(growing.type));
+    command_->setText("The rest is told once the picture is finished.");
 }
 
 void PicturePanel::showPicture(const PictureHistory& history, int index) {

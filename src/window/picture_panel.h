@@ -1,17 +1,20 @@
 // The panel right of the picture: which picture is shown (name, type, seed,
 // formula, colouring, drawing mode, when it was made, whether it is an
-// earlier one) and the command that makes it again, selectable. The
-// window puts the panel's buttons (Back, Forward, Keep) on it from its
-// command table.
+// earlier one) and the command that makes it again, selectable; while a
+// picture grows, which one it is. The window puts the panel's buttons
+// (Back, Forward, Keep, Large, Variations) on it from its command table.
 #pragma once
 
 #include <QFrame>
 
 #include "window/picture_history.h"
 
+
 class QLabel;
 
 namespace momentart {
+
+struct GrowingPicture;
 
 class PicturePanel final : public QFrame {
 public:
@@ -19,6 +22,8 @@ public:
 
     // Describes picture `index` of `history`.
     void showPicture(const PictureHistory& history, int index);
+    // Describes the picture growing now, as far as it is known.
+    void showGrowing(const GrowingPicture& growing);
 
     // The command that makes `recipeFile` again, quoted for a shell.
     static QString remakeCommand(const QString& recipeFile);
@@ -31,7 +36,7 @@ private:
 };
 
 // The panel's size in pixels, and the top of its row of buttons.
-inline constexpr QSize kPanelSize{340, 697};
+inline constexpr QSize kPanelSize{380, 410};
 inline constexpr int kPanelButtonsTop = 300;
 
 }  // namespace momentart

@@ -17,14 +17,8 @@ PictureView::PictureView(QWidget* parent) : QFrame(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureView::showCanvas(const Canvas& canvas) {
-    image_ = toQImage(canvas);
-    update(contentsRect());
-}
-
-void PictureView::showPreview(const QImage& preview) {
-    image_ = preview.scaled(Canvas::kWidth, Canvas::kHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                 .convertToFormat(image_.format());
+void PictureView::showImage(const QImage& image) {
+    image_ = image;
     update(contentsRect());
 }
 

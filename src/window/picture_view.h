@@ -13,11 +13,9 @@ class PictureView final : public QFrame {
 public:
     explicit PictureView(QWidget* parent = nullptr);
 
-    // Takes the canvas as it is now and asks for a repaint.
-    void showCanvas(const Canvas& canvas);
-    // Shows a stand-in (a thumbnail) stretched over the inside until the
-    // picture itself is ready.
-    void showPreview(const QImage& preview);
+    // Shows a 600 x 450 image (a frame of a growing picture, a finished one,
+    // or a stand-in stretched from a thumbnail).
+    void showImage(const QImage& image);
 
     // The pixels shown at present (600 x 450).
     const QImage& shown() const { return image_; }

@@ -11,25 +11,25 @@ constexpr int kGap = 8;
 constexpr int kFrame = 6;  // room for the button's frame and the mark
 }  // namespace
 
-QImage thumbnailOf(const QImage& picture) {
-    return picture.scaled(ThumbnailStrip::kThumbnail, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-}
-
 ThumbnailStrip::ThumbnailStrip(std::function<void(int)> choose, QWidget* parent)
     : QWidget(parent), choose_(std::move(choose)) {
     setObjectName("ThumbnailStrip");
     const QSize button = kThumbnail + QSize(kFrame, kFrame);
-    setFixedSize(kCount * (button.width() + kGap) - kGap, button.height());
+    constexpr int kRows = (kCount + kColumns - 1) / kColumns;
+    setFixedSize(kColumns * (button.width() + kGap) - kGap, kRows * (button.height() + kGap) - kGap);
     for (int slot = 0; slot < kCount; ++slot) {
         auto* thumbnail = new QToolButton(this);
         thumbnail->setObjectName(QString("Thumbnail%1").arg(slot));
-        thumbnail->setGeometry(slot * (button.width() + kGap), 0, button.width(), button.height());
+        thumbnail->setGeometry(slot % kColumns * (button.width() + kGap), slot / kColumns * (button.height() + kGap),
+                               button.width(), button.height());
         thumbnail->setIconSize(kThumbnail);
         thumbnail->setCheckable(true);
         thumbnail->setAutoRaise(true);
         thumbnail->setFocusPolicy(Qt::NoFocus);
         thumbnail->setEnabled(false);
         connect(thumbnail, &QToolButton::clicked, this, [this, slot] {
+            // The mark stays where it is until the picture is shown.
+            buttons_[slot]->setChecked(indices_.value(slot, -1) == shown_);
             const int index = indices_.value(slot, -1);
             if (index >= 0) choose_(index);
         });
@@ -39,7 +39,9 @@ ThumbnailStrip::ThumbnailStrip(std::function<void(int)> choose, QWidget* parent)
 }
 
 void ThumbnailStrip::showHistory(const PictureHistory& history) {
-    const int first = std::max(0, history.size() - kCount);
+    shown_ = history.shownIndex();
+    // The newest twelve, moved back as far as browsing went.
+    const int first = std::max(0, std::min(history.size() - kCount, history.shownIndex()));
     for (int slot = 0; slot < kCount; ++slot) {
         QToolButton* button = buttons_[slot];
         const int index = first + slot;

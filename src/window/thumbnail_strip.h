@@ -1,5 +1,7 @@
-// The strip below the picture: the last pictures made, small, oldest on
-// the left; the one shown is marked, and a click asks to show another.
+// The thumbnails beside the picture: twelve pictures of the history, small,
+// oldest first, row by row: the newest twelve, or the twelve up to the
+// picture shown when that is older. The one shown is marked; a click asks
+// to show another.
 #pragma once
 
 #include <QList>
@@ -15,12 +17,13 @@ namespace momentart {
 class ThumbnailStrip final : public QWidget {
 public:
     static constexpr int kCount = 12;
-    static constexpr QSize kThumbnail{80, 60};
+    static constexpr int kColumns = 4;
+    static constexpr QSize kThumbnail = kThumbnailSize;
 
     // `choose` is called with the history index of a clicked thumbnail.
     ThumbnailStrip(std::function<void(int)> choose, QWidget* parent = nullptr);
 
-    // Shows the newest kCount pictures of `history`, marking the one shown.
+    // Shows kCount pictures of `history` that include the one shown, and marks it.
     void showHistory(const PictureHistory& history);
 
     // The history index each slot shows (-1: empty), left to right.
@@ -29,10 +32,8 @@ public:
 private:
     QList<QToolButton*> buttons_;
     QList<int> indices_;
+    int shown_ = -1;  // the history index shown
     std::function<void(int)> choose_;
 };
-
-// A picture's thumbnail for the strip.
-QImage thumbnailOf(const QImage& picture);
 
 }  // namespace momentart

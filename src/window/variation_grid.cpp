@@ -4,9 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "engine/recipe_variation.h"
-#include "platform/image_convert.h"
-#include "platform/worker_pool.h"
+#include "engine/canvas.h"
+#include "window/picture_session.h"
 
 namespace momentart {
 
@@ -16,25 +15,32 @@ constexpr int kMiddle = 4;
 constexpr QSize kCell(Canvas::kWidth / 3, Canvas::kHeight / 3);
 constexpr QRgb kWaiting = 0xff202020;
 constexpr QRgb kLines = 0xff808080;
+constexpr int kCaptionHeight = 18;
 
 // The index into the variations of a cell other than the middle one.
 int variationOfCell(int cell) { return cell < kMiddle ? cell : cell - 1; }
 
-bool closesTheGrid(const QKeyEvent* key) {
-    return key->key() == Qt::Key_Escape || (key->key() == Qt::Key_V && key->modifiers() == Qt::NoModifier);
+// The keys the grid answers while it has the keyboard, rather than the
+// window's shortcuts (exit, Back, Forward, V itself).
+bool gridKey(const QKeyEvent* key) {
+    if (key->modifiers() & ~(Qt::KeypadModifier)) return false;
+    switch (key->key()) {
+        case Qt::Key_Escape: case Qt::Key_V: case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up:
+        case Qt::Key_Down: case Qt::Key_Return: case Qt::Key_Enter: return true;
+        default: return key->key() >= Qt::Key_1 && key->key() <= Qt::Key_9;
+    }
 }
 
 }  // namespace
 
-VariationGrid::VariationGrid(QWidget* parent) : QWidget(parent) {
+VariationGrid::VariationGrid(PictureSession& session, QWidget* parent) : QWidget(parent), session_(session) {
     setObjectName("VariationGrid");
     setFixedSize(Canvas::kWidth, Canvas::kHeight);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     hide();
+    connect(&session_, &PictureSession::variationsChanged, this, &VariationGrid::refresh);
 }
-
-VariationGrid::~VariationGrid() { stopWorker(); }
 
 int VariationGrid::cellAt(QPoint point) {
     if (point.x() < 0 || point.y() < 0 || point.x() >= Canvas::kWidth || point.y() >= Canvas::kHeight) return -1;
@@ -45,62 +51,33 @@ std::uint32_t VariationGrid::seedOfCell(int cell) {
     return cell == kMiddle ? 0 : static_cast<std::uint32_t>(variationOfCell(cell) + 1);
 }
 
-QRect VariationGrid::cellRect(int cell) {
-    return {QPoint(cell % 3 * kCell.width(), cell / 3 * kCell.height()), kCell};
-}
+QRect VariationGrid::cellRect(int cell) { return {QPoint(cell % 3 * kCell.width(), cell / 3 * kCell.height()), kCell}; }
 
-int VariationGrid::made() const {
-    int count = 0;
-    for (const auto& variation : variations_) count += variation != nullptr;
-    return count;
-}
-
-void VariationGrid::open(const QImage& shown, const Recipe& recipe) {
-    stopWorker();
-    shown_ = shown.scaled(kCell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    for (auto& variation : variations_) variation.reset();
-    for (QImage& image : small_) image = {};
-    show();
-    raise();
-    setFocus();
+void VariationGrid::refresh() {
+    if (session_.variationsOpen() && !isVisible()) {
+        focus_ = kMiddle;
+        show();
+        raise();
+        setFocus();
+    } else if (!session_.variationsOpen() && isVisible()) {
+        hide();
+    }
     update();
-
-    cancel_ = std::make_shared<std::atomic<bool>>(false);
-    worker_ = std::thread([this, recipe, cancel = cancel_] {
-        forEachOnThreads(kVariations, everyCore(), *cancel, [&](int n) {
-            const Variation variation{VariationKind::Centres, static_cast<std::uint32_t>(n + 1)};
-            auto made = std::make_shared<RenderedPicture>(renderFromRecipe(variationRecipe(recipe, variation)));
-            const QImage small =
-                toQImage(*made->canvas).scaled(kCell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            // Handed to the grid on its own thread; dropped if the grid moved on.
-            QMetaObject::invokeMethod(
-                this,
-                [this, n, made, small, cancel] {
-                    if (cancel->load()) return;
-                    variations_[n] = std::make_unique<RenderedPicture>(std::move(*made));
-                    small_[n] = small;
-                    update();
-                },
-                Qt::QueuedConnection);
-        });
-    });
 }
 
-void VariationGrid::dismiss() {
-    stopWorker();
-    hide();
-}
-
-void VariationGrid::stopWorker() {
-    if (cancel_) cancel_->store(true);
-    if (worker_.joinable()) worker_.join();
+void VariationGrid::take(int cell) {
+    if (cell == kMiddle)
+        session_.closeVariations();
+    else
+        session_.chooseVariation(variationOfCell(cell));
 }
 
 void VariationGrid::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     for (int cell = 0; cell < 9; ++cell) {
         const QRect place = cellRect(cell);
-        const QImage& image = cell == kMiddle ? shown_ : small_[variationOfCell(cell)];
+        const QImage& image =
+            cell == kMiddle ? session_.variationsCentre() : session_.variationImage(variationOfCell(cell));
         if (image.isNull()) {
             painter.fillRect(place, QColor::fromRgb(kWaiting));
             painter.setPen(QColor::fromRgb(kLines));
@@ -114,37 +91,48 @@ void VariationGrid::paintEvent(QPaintEvent*) {
         painter.drawLine(n * kCell.width(), 0, n * kCell.width(), height());
         painter.drawLine(0, n * kCell.height(), width(), n * kCell.height());
     }
-    // The picture itself is framed.
+    // The picture itself is framed; the focus frame is yellow.
     painter.setPen(QPen(Qt::white, 2));
     painter.drawRect(cellRect(kMiddle).adjusted(1, 1, -1, -1));
+    painter.setPen(QPen(QColor(255, 210, 0), 4));
+    painter.drawRect(cellRect(focus_).adjusted(2, 2, -2, -2));
+    // How to use it without a mouse.
+    const QRect caption(0, height() - kCaptionHeight, width(), kCaptionHeight);
+    painter.fillRect(caption, QColor(0, 0, 0, 170));
+    painter.setPen(Qt::white);
+    painter.drawText(caption, Qt::AlignCenter,
+                     "Arrow keys move the frame, Enter or 1-9 takes a picture, Escape closes");
 }
 
 void VariationGrid::mousePressEvent(QMouseEvent* event) {
     const int cell = cellAt(event->position().toPoint());
-    if (cell < 0) return;
-    if (cell == kMiddle) {
-        dismiss();
-        return;
-    }
-    const auto& variation = variations_[variationOfCell(cell)];
-    if (variation == nullptr) return;  // not made yet
-    const RenderedPicture picked = std::move(*variation);
-    dismiss();
-    if (chosen) chosen(picked);
+    if (cell >= 0) take(cell);
 }
 
 void VariationGrid::keyPressEvent(QKeyEvent* event) {
-    if (closesTheGrid(event)) {
-        dismiss();
-        return;
+    const int key = event->key();
+    const int column = focus_ % 3, row = focus_ / 3;
+    switch (key) {
+        case Qt::Key_Escape: case Qt::Key_V: session_.closeVariations(); return;
+        case Qt::Key_Left: focus_ = row * 3 + std::max(0, column - 1); break;
+        case Qt::Key_Right: focus_ = row * 3 + std::min(2, column + 1); break;
+        case Qt::Key_Up: focus_ = std::max(0, row - 1) * 3 + column; break;
+        case Qt::Key_Down: focus_ = std::min(2, row + 1) * 3 + column; break;
+        case Qt::Key_Return: case Qt::Key_Enter: take(focus_); return;
+        default:
+            if (key >= Qt::Key_1 && key <= Qt::Key_9) {
+                focus_ = key - Qt::Key_1;
+                take(focus_);
+                return;
+            }
+            QWidget::keyPressEvent(event);
+            return;
     }
-    QWidget::keyPressEvent(event);
+    update();
 }
 
 bool VariationGrid::event(QEvent* event) {
-    // Escape and V close the grid rather than the window's shortcuts
-    // (exit, and V itself) taking them, while the grid has the keyboard.
-    if (event->type() == QEvent::ShortcutOverride && closesTheGrid(static_cast<QKeyEvent*>(event))) {
+    if (event->type() == QEvent::ShortcutOverride && gridKey(static_cast<QKeyEvent*>(event))) {
         event->accept();
         return true;
     }

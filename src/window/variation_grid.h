@@ -1,37 +1,20 @@
-// The variations grid over Picture1 (key V): the picture on screen in the
-// middle of a 3 x 3 grid and its eight centres variations around it, made
-// on worker threads while the window stays free. A click on a variation
-// hands it to the window; Escape or V closes the grid.
+// The variations grid over Picture1 (key V): the picture shown in the middle
+// of a 3 x 3 grid and its eight centres variations around it, as the
+// session makes them. A click, or Enter or 1-9 after moving the focus frame
+// with the arrow keys, takes a variation; the middle, Escape or V closes
+// the grid.
 #pragma once
 
-#include <QImage>
 #include <QWidget>
-#include <array>
-#include <atomic>
-#include <functional>
-#include <memory>
-#include <thread>
-
-#include "engine/recipe.h"
-#include "platform/renderer.h"
+#include <cstdint>
 
 namespace momentart {
 
+class PictureSession;
+
 class VariationGrid final : public QWidget {
 public:
-    static constexpr int kVariations = 8;
-
-    explicit VariationGrid(QWidget* parent = nullptr);
-    ~VariationGrid() override;
-
-    // Shows the grid for the picture `shown` made by `recipe` and starts
-    // making its variations, with the variation seeds 1 to 8.
-    void open(const QImage& shown, const Recipe& recipe);
-    // Hides the grid; variations under way are finished and dropped.
-    void dismiss();
-
-    // Told when a made variation is clicked; the grid closes first.
-    std::function<void(const RenderedPicture&)> chosen;
+    VariationGrid(PictureSession& session, QWidget* parent = nullptr);
 
     // The cell (0..8, row by row; 4 is the picture itself) at a point, or -1.
     static int cellAt(QPoint point);
@@ -39,8 +22,8 @@ public:
     static std::uint32_t seedOfCell(int cell);
     // Where a cell is drawn.
     static QRect cellRect(int cell);
-    // How many variations are made so far.
-    int made() const;
+    // The cell the focus frame is on.
+    int focusCell() const { return focus_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,14 +32,13 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    // Stops the worker and waits for the pictures under way.
-    void stopWorker();
+    // Shows or hides the grid as the session says, and repaints it.
+    void refresh();
+    // Takes the variation of a cell; the middle one closes the grid.
+    void take(int cell);
 
-    QImage shown_;
-    std::array<std::unique_ptr<RenderedPicture>, kVariations> variations_;
-    std::array<QImage, kVariations> small_;  // the variations scaled into their cells
-    std::thread worker_;
-    std::shared_ptr<std::atomic<bool>> cancel_;
+    PictureSession& session_;
+    int focus_ = 4;
 };
 
 }  // namespace momentart

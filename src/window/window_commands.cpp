@@ -31,8 +31,7 @@ const QList<WindowCommand>& windowCommands() {
          {120, 10200, 8055, 375}, {}, None, form1, nullptr},
         {"Command5", "new image", {120, 1440, 1095, 255}, QKeySequence(Qt::Key_N), NewImage, form1,
          "a new picture of a random type"},
-        {"Command6", "exit", {5640, 1440, 615, 255}, QKeySequence(Qt::Key_Escape), Exit, form1,
-         "end the program"},
+        {"Command6", "exit", {5640, 1440, 615, 255}, {}, Exit, form1, "end the program"},
         {"Command4", "repeat the same type", {1320, 1440, 1815, 255}, QKeySequence(Qt::Key_R), RepeatType,
          form1, "a new picture of the same type"},
         {"Command7", "save on D:", {3240, 1440, 1095, 255}, QKeySequence(Qt::Key_D), SaveOnD, form1,
@@ -49,7 +48,11 @@ const QList<WindowCommand>& windowCommands() {
          "make the picture shown again at a print scale in the background and save it as a PNG with its "
          "recipe"},
         {"Variations", "Variations", {4020, kPanelRow, 870, 390}, QKeySequence(Qt::Key_V), Variations, panel,
-         "show the picture amid eight of its centres variations; click one to take it"},
+         "show the picture amid eight of its centres variations; click one, or move with the arrow keys "
+         "and press Enter or 1-9, to take it"},
+        {nullptr, "cancel or exit", {}, QKeySequence(Qt::Key_Escape), CancelOrExit, form1,
+         "cancel what is running (a Large render, the variations, commands waiting their turn); with "
+         "nothing running, end the program"},
     };
     return table;
 }

@@ -18,12 +18,14 @@ enum class WindowAction {
     SaveOnD,     // saveimage with drive D:
     SaveOnC,     // saveimage with drive C:
     Exit,        // clear the window, then end the program
+    CancelOrExit,  // Escape: cancel what runs in the background or waits; with nothing, Exit
     SavePng,     // "Keep": save as a PNG carrying its recipe, in the Pictures folder
     Back,        // show the picture made before the one shown
     Forward,     // show the picture made after the one shown
     ShowPicture, // a thumbnail was clicked (no button or key of its own)
     OpenFile,    // a picture file was dropped on the window (no button or key)
     Variations,  // show or hide the grid of the picture's centres variations
+    TakeVariation,  // a variation chosen in the grid (no button or key of its own)
     Large,       // the picture at a print scale, in the background, saved as a PNG
 };
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTextStream>
 #include <QTimer>
@@ -11,6 +12,7 @@
 
 #include "platform/history_store.h"
 #include "engine/generation/run.h"
+#include "platform/display.h"
 #include "platform/options.h"
 #include "platform/recipe_file.h"
 #include "platform/system_clock.h"
@@ -66,7 +68,7 @@ QString windowHelp() {
     return describeOptions(kWindowOptions) + "\nkeys:\n" + describeEntries(keys);
 }
 
-QString readWindowSettings(const QStringList& given, WindowSettings& settings, bool& help) {
+QString readWindowSettings(const QStringList& given, WindowSettings& settings, bool& help, bool* pictureRefused) {
     QStringList arguments = given;
     const QString picture = takePictureFile(arguments);
     const ParsedOptions options = parseOptions(arguments, kWindowOptions);
@@ -74,7 +76,10 @@ QString readWindowSettings(const QStringList& given, WindowSettings& settings, b
     help = options.has("help");
     if (!picture.isEmpty()) {
         // Checked now, so a file that cannot be opened stops with one line.
-        if (const RecipeFromFile read = readRecipeOfAnyFile(picture); !read.recipe) return read.error;
+        if (const RecipeFromFile read = readRecipeOfAnyFile(picture); !read.recipe) {
+            if (pictureRefused != nullptr) *pictureRefused = true;
+            return read.error;
+        }
         settings.open = picture;
     }
     settings.historyFolder = options.has("history") ? options.value("history") : defaultHistoryFolder();
@@ -107,8 +112,14 @@ int windowMain(int argc, char** argv) {
     for (int n = 1; n < argc; ++n) arguments << QString::fromLocal8Bit(argv[n]);
     WindowSettings settings;
     bool help = false;
-    if (const QString error = readWindowSettings(arguments, settings, help); !error.isEmpty()) {
-        QTextStream(stderr) << "momentart: " << error << " (see momentart --help)\n";
+    bool pictureRefused = false;
+    if (const QString error = readWindowSettings(arguments, settings, help, &pictureRefused); !error.isEmpty()) {
+        QTextStream(stderr) << "momentart: " << error << (pictureRefused ? "" : " (see momentart --help)") << "\n";
+        // A file opened from a file manager has no terminal to tell.
+        if (pictureRefused && hasDisplay()) {
+            QApplication app(argc, argv);
+            QMessageBox::critical(nullptr, "momentart", "This file cannot be opened:\n" + error);
+        }
         return 2;
     }
     if (help) {
@@ -127,16 +138,22 @@ int windowMain(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(MOMENTART_APP_ID);
     SystemClock clock;
     MainWindow window(clock, settings);
-    QObject::connect(&window, &MainWindow::exitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    PictureSession& session = window.session();
+    QObject::connect(&session, &PictureSession::exitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     // Filling the screen first keeps the window full size where no window
-    // manager carries out "maximised".
-    if (const QScreen* screen = window.screen()) window.setGeometry(screen->availableGeometry());
+    // manager carries out "maximised"; its frame (title bar and all) starts
+    // at the screen's corner, and a restored window is fitted back onto
+    // the screen (MainWindow::fitOnScreen).
+    if (const QScreen* screen = window.screen()) {
+        window.resize(screen->availableGeometry().size());
+        window.move(screen->availableGeometry().topLeft());
+    }
     window.showMaximized();
     // Keys go to the window from the start, also where no window manager
     // hands it the focus.
     window.activateWindow();
     // The first picture is made as soon as the window is up.
-    QTimer::singleShot(0, &window, &MainWindow::start);
+    QTimer::singleShot(0, &session, &PictureSession::start);
     return app.exec();
 }
 

@@ -15,7 +15,9 @@ int windowMain(int argc, char** argv);
 QString windowHelp();
 
 // Reads the window's options into `settings`. Returns a one-line error, or
-// an empty string; `help` is set when --help was asked for.
-QString readWindowSettings(const QStringList& arguments, WindowSettings& settings, bool& help);
+// an empty string; `help` is set when --help was asked for, and
+// `pictureRefused` (if given) when the error is the picture file's.
+QString readWindowSettings(const QStringList& arguments, WindowSettings& settings, bool& help,
+                           bool* pictureRefused = nullptr);
 
 }  // namespace momentart

@@ -2,6 +2,7 @@
 // variations, made in the background; a click makes one the picture on
 // screen with its state and recipe; Escape or V closes the grid.
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <set>
 
@@ -15,20 +16,22 @@
 namespace momentart::testing {
 namespace {
 
-// Lets the grid's workers hand their pictures over, for up to a minute.
-bool waitForVariations(const VariationGrid& grid) {
+// Lets the session hand the variations over, for up to a minute.
+bool waitForVariations(const PictureSession& session) {
     QElapsedTimer timer;
     timer.start();
-    while (grid.made() < VariationGrid::kVariations && timer.elapsed() < 60000)
+    while (session.variationsMade() < PictureSession::kVariations && timer.elapsed() < 60000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    return grid.made() == VariationGrid::kVariations;
+    return session.variationsMade() == PictureSession::kVariations;
 }
 
-void click(VariationGrid& grid, int cell) {
+void click(WindowUnderTest& w, int cell) {
+    VariationGrid& grid = w->variationGrid();
     const QPointF at = VariationGrid::cellRect(cell).center();
     QMouseEvent press(QEvent::MouseButtonPress, at, grid.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(&grid, &press);
+    settle(w.session());
 }
 
 TEST(VariationGrid, ThreeByThreeCellsWithThePictureInTheMiddleAndSeedsOneToEight) {
@@ -44,74 +47,104 @@ TEST(VariationGrid, ThreeByThreeCellsWithThePictureInTheMiddleAndSeedsOneToEight
 
 TEST(VariationGrid, AClickMakesTheVariationThePictureOnScreenWithItsStateAndRecipe) {
     WindowUnderTest w;
-    w->start();
-    const Recipe original = w->lastRun().recipe;
-    pressKey(*w, Qt::Key_V, "v");
+    w.start();
+    PictureSession& s = w.session();
+    const Recipe original = s.lastRun().recipe;
+    w.press(Qt::Key_V, "v");
     VariationGrid& grid = w->variationGrid();
     ASSERT_TRUE(grid.isVisible());
-    ASSERT_TRUE(waitForVariations(grid));
+    ASSERT_TRUE(waitForVariations(s));
 
     constexpr int kCell = 6;  // bottom left
-    click(grid, kCell);
+    click(w, kCell);
     EXPECT_FALSE(grid.isVisible());
     const Variation expected{VariationKind::Centres, VariationGrid::seedOfCell(kCell)};
     const RenderedPicture made = renderFromRecipe(variationRecipe(original, expected));
-    EXPECT_EQ(differingPixels(w->picture(), *made.canvas), 0);
-    EXPECT_GT(differingPixels(w->picture(), *renderFromRecipe(original).canvas), 0);
+    EXPECT_EQ(differingPixels(s.picture(), *made.canvas), 0);
+    EXPECT_GT(differingPixels(s.picture(), *renderFromRecipe(original).canvas), 0);
     EXPECT_EQ(w->pictureView().shown(), toQImage(*made.canvas));
-    EXPECT_TRUE(sameState(w->state(), made.state));
-    EXPECT_EQ(w->lastRun().recipe.variation.kind, VariationKind::Centres);
-    EXPECT_EQ(w->lastRun().recipe.variation.seed, expected.seed);
-    EXPECT_EQ(encodeRecipe(w->lastRun().recipe), encodeRecipe(made.recipe));
+    EXPECT_TRUE(sameState(s.state(), made.state));
+    EXPECT_EQ(s.lastRun().recipe.variation.kind, VariationKind::Centres);
+    EXPECT_EQ(s.lastRun().recipe.variation.seed, expected.seed);
+    EXPECT_EQ(encodeRecipe(s.lastRun().recipe), encodeRecipe(made.recipe));
     // It enters the history as the picture shown, and the status line says so.
-    ASSERT_EQ(w->history().size(), 2);
-    EXPECT_TRUE(w->history().showingNewest());
-    EXPECT_EQ(encodeRecipe(w->history().shown().recipe), encodeRecipe(made.recipe));
+    ASSERT_EQ(s.history().size(), 2);
+    EXPECT_TRUE(s.history().showingNewest());
+    EXPECT_EQ(encodeRecipe(s.history().shown().recipe), encodeRecipe(made.recipe));
     EXPECT_TRUE(w->statusText().contains("centres " + QString::number(expected.seed))) << w->statusText().toStdString();
+    // Kept, its file says it is a variation.
+    w.press(Qt::Key_S, "s", Qt::ControlModifier);
+    ASSERT_EQ(w.reports.savedPaths.size(), 1) << w.reports.messages.join("; ").toStdString();
+    EXPECT_EQ(QFileInfo(w.reports.savedPaths[0]).fileName(),
+              QString("%1-centres%2.png").arg(QString::fromStdString(s.state().imeslike)).arg(expected.seed));
 }
 
 TEST(VariationGrid, AnEarlierPictureShownHasItsOwnVariations) {
     WindowUnderTest w;
-    w->start();
-    const Recipe first = w->lastRun().recipe;
-    w->perform(WindowAction::NewImage);
-    w->perform(WindowAction::Back);
-    settle(*w);
-    pressKey(*w, Qt::Key_V, "v");
-    VariationGrid& grid = w->variationGrid();
-    ASSERT_TRUE(waitForVariations(grid));
-    click(grid, 0);
-    EXPECT_EQ(differingPixels(w->picture(),
-                              *renderFromRecipe(variationRecipe(first, {VariationKind::Centres, 1})).canvas),
+    w.start();
+    PictureSession& s = w.session();
+    const Recipe first = s.lastRun().recipe;
+    s.perform(WindowAction::NewImage);
+    s.perform(WindowAction::Back);
+    settle(s);
+    w.press(Qt::Key_V, "v");
+    ASSERT_TRUE(waitForVariations(s));
+    click(w, 0);
+    EXPECT_EQ(differingPixels(s.picture(), *renderFromRecipe(variationRecipe(first, {VariationKind::Centres, 1})).canvas),
               0);
-    EXPECT_EQ(w->history().size(), 3);
+    EXPECT_EQ(s.history().size(), 3);
 }
 
-TEST(VariationGrid, EscapeOrVClosesTheGridAndLeavesThePictureAndTheWindow) {
+// Without a mouse: the arrow keys move the focus frame (stopping at the
+// edges), Enter or a digit takes a cell, Escape or V close the grid.
+TEST(VariationGrid, TheKeyboardMovesTheFrameTakesACellAndClosesTheGrid) {
     WindowUnderTest w;
-    w->start();
-    const Canvas before = w->picture();
+    w.start();
+    PictureSession& s = w.session();
+    const Recipe original = s.lastRun().recipe;
+    const Canvas before = s.picture();
     VariationGrid& grid = w->variationGrid();
     for (const auto& [key, text] : {std::pair{Qt::Key_Escape, QString()}, std::pair{Qt::Key_V, QString("v")}}) {
-        pressKey(*w, Qt::Key_V, "v");
+        w.press(Qt::Key_V, "v");
         ASSERT_TRUE(grid.isVisible());
-        pressKey(*w, key, text);
+        w.press(key, text);
         EXPECT_FALSE(grid.isVisible()) << key;
-        EXPECT_FALSE(w->exited()) << key;
-        EXPECT_EQ(differingPixels(w->picture(), before), 0);
+        EXPECT_FALSE(s.exited()) << key;
+        EXPECT_EQ(differingPixels(s.picture(), before), 0);
     }
-    // A click on the picture itself closes it too; another command closes it
-    // before it is carried out.
-    pressKey(*w, Qt::Key_V, "v");
-    click(grid, 4);
+
+    w.press(Qt::Key_V, "v");
+    EXPECT_EQ(grid.focusCell(), 4);
+    for (const int key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Left, Qt::Key_Left, Qt::Key_Down})
+        w.press(key, {});
+    EXPECT_EQ(grid.focusCell(), 3);  // middle row, left
+    EXPECT_EQ(s.history().size(), 1);  // Left and Right moved the frame, not the history
+    ASSERT_TRUE(waitForVariations(s));
+    w.press(Qt::Key_Return, {});
     EXPECT_FALSE(grid.isVisible());
-    pressKey(*w, Qt::Key_V, "v");
-    w->perform(WindowAction::NewImage);
+    const Recipe third = variationRecipe(original, {VariationKind::Centres, VariationGrid::seedOfCell(3)});
+    EXPECT_EQ(encodeRecipe(s.lastRun().recipe), encodeRecipe(third));
+
+    // 9 takes the bottom right cell of the new picture's own variations.
+    w.press(Qt::Key_V, "v");
+    ASSERT_TRUE(waitForVariations(s));
+    w.press(Qt::Key_9, "9");
+    EXPECT_EQ(encodeRecipe(s.lastRun().recipe),
+              encodeRecipe(variationRecipe(third, {VariationKind::Centres, VariationGrid::seedOfCell(8)})));
+    EXPECT_EQ(s.history().size(), 3);
+
+    // A click on the picture itself closes the grid; another command closes
+    // it before it is carried out; with it closed, Escape is exit again.
+    w.press(Qt::Key_V, "v");
+    click(w, 4);
     EXPECT_FALSE(grid.isVisible());
-    EXPECT_EQ(w->runsMade(), 2);
-    // With the grid closed, Escape is exit again.
-    pressKey(*w, Qt::Key_Escape, {});
-    EXPECT_TRUE(w->exited());
+    w.press(Qt::Key_V, "v");
+    s.perform(WindowAction::NewImage);
+    settle(s);
+    EXPECT_FALSE(grid.isVisible());
+    EXPECT_EQ(s.runsMade(), 2);
+    w.press(Qt::Key_Escape, {});
+    EXPECT_TRUE(s.exited());
 }
 
 }  // namespace

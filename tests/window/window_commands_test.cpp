@@ -1,11 +1,15 @@
 // Form1's commands: start-up, "new image", "repeat the same type", the wide
 // buttons, "exit", the keys, and commands given while a picture grows.
+#include <QElapsedTimer>
+#include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include "engine/export_copy.h"
 #include "window/picture_view.h"
 #include "window_test_support.h"
 
@@ -16,18 +20,25 @@ QPushButton* button(MainWindow& window, const char* name) {
     return window.client().findChild<QPushButton*>(name);
 }
 
+// A button clicked, and what it started carried out to its end.
+void click(WindowUnderTest& w, const char* name) {
+    button(*w, name)->click();
+    settle(w.session());
+}
+
 TEST(WindowStartUp, LeavesACompleteStampedPictureAndIzborsZero) {
     WindowUnderTest w;
-    w->start();
+    w.start();
+    PictureSession& s = w.session();
     EngineSequence engine;
     engine.startUp(w.clock);
 
-    EXPECT_EQ(w->state().izbors, 0);
-    EXPECT_EQ(w->runsMade(), 1);
-    EXPECT_TRUE(sameState(w->state(), engine.state));
-    EXPECT_EQ(differingPixels(w->picture(), *engine.canvas), 0);
+    EXPECT_EQ(s.state().izbors, 0);
+    EXPECT_EQ(s.runsMade(), 1);
+    EXPECT_TRUE(sameState(s.state(), engine.state));
+    EXPECT_EQ(differingPixels(s.picture(), *engine.canvas), 0);
     // What is on screen is the finished picture.
-    EXPECT_EQ(w->pictureView().shown(), toQImage(w->picture()));
+    EXPECT_EQ(w->pictureView().shown(), toQImage(s.picture()));
 
     // The stamp: the same run without it differs only along the bottom.
     EngineSequence unstamped;
@@ -36,19 +47,19 @@ TEST(WindowStartUp, LeavesACompleteStampedPictureAndIzborsZero) {
     long aboveStamp = 0, inStamp = 0;
     for (int row = 0; row < Canvas::kHeight; ++row)
         for (int column = 0; column < Canvas::kWidth; ++column)
-            if (w->picture().at(column, row) != unstamped.canvas->at(column, row)) ++(row < 425 ? aboveStamp : inStamp);
+            if (s.picture().at(column, row) != unstamped.canvas->at(column, row)) ++(row < 425 ? aboveStamp : inStamp);
     EXPECT_EQ(aboveStamp, 0);
     EXPECT_GT(inStamp, 0);
 
-    EXPECT_EQ(w->state().tekst1, kAuthorWeb);
-    EXPECT_EQ(w->state().tekst2, kAttribution);
-    EXPECT_EQ(w->state().imeslike, "T20261207081453");
+    EXPECT_EQ(s.state().tekst1, kAuthorWeb);
+    EXPECT_EQ(s.state().tekst2, kAttribution);
+    EXPECT_EQ(s.state().imeslike, "T20261207081453");
 }
 
 TEST(WindowStartUp, RecordsTheStateTheRunFoundAndTheSeedItRead) {
-    WindowUnderTest w;
+    SessionUnderTest w;
     w.clock.seed = 0x47000000u;
-    w->start();
+    w.start();
     GenerationState expected;
     startup(expected, w.clock.seed);
     const RunRecord& record = w->lastRun();
@@ -71,23 +82,23 @@ TEST(WindowStartUp, RecordsTheStateTheRunFoundAndTheSeedItRead) {
 }
 
 TEST(WindowStartUp, HappensOnce) {
-    WindowUnderTest w;
-    w->start();
+    SessionUnderTest w;
+    w.start();
     const int reads = w.clock.seedReads;
-    w->start();
+    w.start();
     EXPECT_EQ(w->runsMade(), 1);
     EXPECT_EQ(w.clock.seedReads, reads);
 }
 
 TEST(WindowRepeat, FirstAfterStartUpKeepsTheTypeAndItsPreset) {
     WindowUnderTest w;
-    w->start();
-    const GenerationState first = w->state();
+    w.start();
+    const GenerationState first = w.session().state();
     w.clock.seed = 0x46A00000u;
     w.clock.time.second = 54;
-    button(*w, "Command4")->click();
+    click(w, "Command4");
 
-    const GenerationState& s = w->state();
+    const GenerationState& s = w.session().state();
     EXPECT_EQ(s.izbors, 1);
     EXPECT_EQ(s.izbor, first.izbor);
     EXPECT_EQ(s.barve, first.barve);
@@ -96,20 +107,20 @@ TEST(WindowRepeat, FirstAfterStartUpKeepsTheTypeAndItsPreset) {
     EXPECT_EQ(s.negat, first.negat);
     EXPECT_EQ(s.kriz, first.kriz);
     EXPECT_EQ(s.imeslike, "T20261207081454");
-    EXPECT_EQ(w->lastRun().recipe.seed, 0x46A00000u);
-    EXPECT_EQ(w->lastRun().recipe.before.izbors, 1);
+    EXPECT_EQ(w.session().lastRun().recipe.seed, 0x46A00000u);
+    EXPECT_EQ(w.session().lastRun().recipe.before.izbors, 1);
 }
 
 TEST(WindowRepeat, KeepsTheTypeOverSeveralPicturesAndCarriesTheStateOn) {
-    WindowUnderTest w;
-    w->start();
+    SessionUnderTest w;
+    w.start();
     EngineSequence engine;
     TestClock clock = w.clock;
     engine.startUp(clock);
     const double type = w->state().izbor;
     for (std::uint32_t seed : {0x45000000u, 0x46000000u, 0x47000000u}) {
         w.clock.seed = clock.seed = seed;
-        w->perform(WindowAction::RepeatType);
+        w.carry(WindowAction::RepeatType);
         engine.run(clock, 1);
         EXPECT_EQ(w->state().izbor, type);
         // Nothing is reset between pictures: the window's pictures are the
@@ -121,30 +132,31 @@ TEST(WindowRepeat, KeepsTheTypeOverSeveralPicturesAndCarriesTheStateOn) {
 
 TEST(WindowNewImage, TakesTheNewSeedAndMakesAnotherPicture) {
     WindowUnderTest w;
-    w->start();
-    const Canvas first = w->picture();
+    w.start();
+    PictureSession& s = w.session();
+    const Canvas first = s.picture();
     w.clock.seed = 0x46C35000u;
-    button(*w, "Command5")->click();
-    EXPECT_EQ(w->state().izbors, 0);
-    EXPECT_EQ(w->runsMade(), 2);
-    EXPECT_EQ(w->lastRun().recipe.seed, 0x46C35000u);
-    EXPECT_GT(differingPixels(w->picture(), first), 0);
+    click(w, "Command5");
+    EXPECT_EQ(s.state().izbors, 0);
+    EXPECT_EQ(s.runsMade(), 2);
+    EXPECT_EQ(s.lastRun().recipe.seed, 0x46C35000u);
+    EXPECT_GT(differingPixels(s.picture(), first), 0);
 
     EngineSequence engine;
     TestClock clock;
     engine.startUp(clock);
     clock.seed = 0x46C35000u;
     engine.run(clock, 0);
-    EXPECT_TRUE(sameState(w->state(), engine.state));
-    EXPECT_EQ(differingPixels(w->picture(), *engine.canvas), 0);
+    EXPECT_TRUE(sameState(s.state(), engine.state));
+    EXPECT_EQ(differingPixels(s.picture(), *engine.canvas), 0);
 }
 
 TEST(WindowNewImage, AfterARepeatDrawsTheTypeAgain) {
-    WindowUnderTest w;
-    w->start();
-    w->perform(WindowAction::RepeatType);
+    SessionUnderTest w;
+    w.start();
+    w.carry(WindowAction::RepeatType);
     w.clock.seed = 0x45800000u;
-    w->perform(WindowAction::NewImage);
+    w.carry(WindowAction::NewImage);
 
     EngineSequence engine;
     TestClock clock;
@@ -159,29 +171,30 @@ TEST(WindowNewImage, AfterARepeatDrawsTheTypeAgain) {
 
 TEST(WindowWideButtons, ChangeNothing) {
     WindowUnderTest w;
-    w->start();
-    w->perform(WindowAction::SaveOnD);  // so that the progress mark is up too
-    const GenerationState state = w->state();
-    const Canvas picture = w->picture();
-    const Canvas exported = w->exportCanvas();
+    w.start();
+    PictureSession& s = w.session();
+    w.session().perform(WindowAction::SaveOnD);  // so that the progress mark is up too
+    settle(s);
+    const GenerationState state = s.state();
+    const Canvas picture = s.picture();
+    const Canvas exported = s.exportCanvas();
     const QImage shown = w->pictureView().shown();
     const QImage client = w->client().grab().toImage();
     const int reads = w.clock.seedReads;
 
     for (const char* name : {"Command1", "Command2", "Command3"}) {
         ASSERT_NE(button(*w, name), nullptr);
-        button(*w, name)->click();
+        click(w, name);
     }
-    QCoreApplication::processEvents();
 
-    EXPECT_TRUE(sameState(w->state(), state));
-    EXPECT_EQ(differingPixels(w->picture(), picture), 0);
-    EXPECT_EQ(differingPixels(w->exportCanvas(), exported), 0);
+    EXPECT_TRUE(sameState(s.state(), state));
+    EXPECT_EQ(differingPixels(s.picture(), picture), 0);
+    EXPECT_EQ(differingPixels(s.exportCanvas(), exported), 0);
     EXPECT_EQ(w->pictureView().shown(), shown);
-    EXPECT_EQ(w->runsMade(), 1);
+    EXPECT_EQ(s.runsMade(), 1);
     EXPECT_EQ(w.clock.seedReads, reads);
-    EXPECT_TRUE(w->progressMark().finished());
-    EXPECT_FALSE(w->exited());
+    EXPECT_TRUE(s.progressMark().finished());
+    EXPECT_FALSE(s.exited());
     // The window looks as before, apart from which button has the focus.
     w->setFocus();
     QCoreApplication::processEvents();
@@ -193,111 +206,159 @@ TEST(WindowWideButtons, ChangeNothing) {
 
 TEST(WindowExit, ClearsTheWindowAsksToEndAndTakesNoMoreCommands) {
     WindowUnderTest w;
-    w->start();
-    w->perform(WindowAction::SaveOnD);
-    ASSERT_TRUE(w->progressMark().visible());
+    w.start();
+    PictureSession& s = w.session();
+    s.perform(WindowAction::SaveOnD);
+    ASSERT_TRUE(s.progressMark().visible());
     int exits = 0;
-    QObject::connect(w.window.get(), &MainWindow::exitRequested, [&] { ++exits; });
-    button(*w, "Command6")->click();
+    QObject::connect(&s, &PictureSession::exitRequested, [&] { ++exits; });
+    click(w, "Command6");
     EXPECT_EQ(exits, 1);
-    EXPECT_TRUE(w->exited());
-    EXPECT_FALSE(w->progressMark().visible());
-    w->perform(WindowAction::NewImage);
-    w->perform(WindowAction::Exit);
-    EXPECT_EQ(w->runsMade(), 1);
+    EXPECT_TRUE(s.exited());
+    EXPECT_FALSE(s.progressMark().visible());
+    s.perform(WindowAction::NewImage);
+    s.perform(WindowAction::Exit);
+    settle(s);
+    EXPECT_EQ(s.runsMade(), 1);
     EXPECT_EQ(exits, 1);
 }
 
 TEST(WindowKeys, StandForTheirButtons) {
     WindowUnderTest w;
-    w->start();
+    w.start();
+    PictureSession& s = w.session();
     int exits = 0;
-    QObject::connect(w.window.get(), &MainWindow::exitRequested, [&] { ++exits; });
+    QObject::connect(&s, &PictureSession::exitRequested, [&] { ++exits; });
 
     w.clock.seed = 0x45100000u;
-    pressKey(*w, Qt::Key_N, "n");
-    EXPECT_EQ(w->runsMade(), 2);
-    EXPECT_EQ(w->state().izbors, 0);
-    EXPECT_EQ(w->lastRun().recipe.seed, 0x45100000u);
+    w.press(Qt::Key_N, "n");
+    EXPECT_EQ(s.runsMade(), 2);
+    EXPECT_EQ(s.state().izbors, 0);
+    EXPECT_EQ(s.lastRun().recipe.seed, 0x45100000u);
 
-    pressKey(*w, Qt::Key_R, "r");
-    EXPECT_EQ(w->runsMade(), 3);
-    EXPECT_EQ(w->state().izbors, 1);
+    w.press(Qt::Key_R, "r");
+    EXPECT_EQ(s.runsMade(), 3);
+    EXPECT_EQ(s.state().izbors, 1);
 
-    const QString name = QString::fromStdString(w->state().imeslike) + ".bmp";
-    pressKey(*w, Qt::Key_D, "d");
+    const QString name = QString::fromStdString(s.state().imeslike) + ".bmp";
+    w.press(Qt::Key_D, "d");
     EXPECT_TRUE(QFile::exists(w.folder.filePath("d/" + name)));
     EXPECT_FALSE(QFile::exists(w.folder.filePath("c/" + name)));
-    pressKey(*w, Qt::Key_C, "c");
+    w.press(Qt::Key_C, "c");
     EXPECT_TRUE(QFile::exists(w.folder.filePath("c/" + name)));
 
     EXPECT_EQ(exits, 0);
-    pressKey(*w, Qt::Key_Escape, QString());
+    w.press(Qt::Key_Escape, QString());
     EXPECT_EQ(exits, 1);
-    EXPECT_EQ(w->runsMade(), 3);
+    EXPECT_EQ(s.runsMade(), 3);
 }
 
-// Commands that arrive while a picture grows (the window repaints between
-// lines, so timers and the like do run) wait for the run to end.
-TEST(WindowDuringARun, ACommandWaitsUntilThePictureIsDone) {
+// Escape cancels what runs or waits before it ends anything: the commands
+// waiting their turn (the picture growing is finished), then, with nothing
+// left, it is exit.
+TEST(WindowKeys, EscapeDropsTheWaitingCommandsAndExitsOnlyWhenNothingRuns) {
     WindowUnderTest w(/*pace=*/0.3);
-    bool busyWhenGiven = false;
-    long runsWhenGiven = -1;
-    QTimer::singleShot(30, w.window.get(), [&] {
-        busyWhenGiven = w->busy();
-        runsWhenGiven = w->runsMade();
-        w.clock.seed = 0x45200000u;
-        w->perform(WindowAction::NewImage);
-    });
-    w->start();
-    EXPECT_TRUE(busyWhenGiven);
-    EXPECT_EQ(runsWhenGiven, 0);
-    EXPECT_EQ(w->runsMade(), 2);
+    PictureSession& s = w.session();
+    int exits = 0;
+    QObject::connect(&s, &PictureSession::exitRequested, [&] { ++exits; });
+    s.start();
+    pressKey(*w, Qt::Key_N, "n");
+    pressKey(*w, Qt::Key_R, "r");
+    EXPECT_TRUE(s.busy());
+    EXPECT_EQ(s.waitingCommands(), 2);
+    EXPECT_TRUE(w->findChild<QLabel*>("WaitingCommands")->text().startsWith("2 commands waiting"));
+    pressKey(*w, Qt::Key_Escape, {});
+    EXPECT_EQ(s.waitingCommands(), 0);
+    EXPECT_EQ(exits, 0);
+    settle(s);
+    EXPECT_EQ(s.runsMade(), 1);
+    EXPECT_FALSE(s.exited());
+    EXPECT_TRUE(w->findChild<QLabel*>("WaitingCommands")->text().isEmpty());
+    w.press(Qt::Key_Escape, {});
+    EXPECT_EQ(exits, 1);
+}
+
+// The picture grows on a worker thread while the window stays free: the
+// panel names it from its start, commands given meanwhile wait their turn
+// and are carried out afterwards, in order.
+TEST(WindowDuringARun, CommandsWaitTheirTurnAndThePanelNamesTheGrowingPicture) {
+    WindowUnderTest w(/*pace=*/0.4);
+    PictureSession& s = w.session();
+    w.start();
+    const std::string first = s.state().imeslike;
+    w.clock.seed = 0x45200000u;
+    w.clock.time.second = 59;
+    s.perform(WindowAction::NewImage);
+    ASSERT_TRUE(s.busy());
+    const auto* position = w->findChild<QLabel*>("PicturePosition");
+    EXPECT_EQ(position->text(), "picture 2 is growing (new image)");
+    // The run names the picture at its start; the panel shows that name.
+    QElapsedTimer waited;
+    waited.start();
+    while (s.growing().name.isEmpty() && waited.elapsed() < 10000) QCoreApplication::processEvents();
+    EXPECT_EQ(w->findChild<QLabel*>("PictureName")->text(), "T20261207081459");
+    EXPECT_NE(first, "T20261207081459");
+    s.perform(WindowAction::RepeatType);
+    s.perform(WindowAction::SaveOnD);
+    EXPECT_EQ(s.runsMade(), 1);
+    EXPECT_EQ(s.waitingCommands(), 2);
+    settle(s);
+    EXPECT_EQ(s.runsMade(), 3);
+    EXPECT_EQ(s.state().izbors, 1);
+    EXPECT_TRUE(QFile::exists(w.folder.filePath("d/" + QString::fromStdString(s.state().imeslike) + ".bmp")));
+    EXPECT_EQ(position->text(), "the newest picture (3 made)");
 
     EngineSequence engine;
     TestClock clock;
     engine.startUp(clock);
     clock.seed = 0x45200000u;
+    clock.time.second = 59;
     engine.run(clock, 0);
-    EXPECT_TRUE(sameState(w->state(), engine.state));
-    EXPECT_EQ(differingPixels(w->picture(), *engine.canvas), 0);
+    engine.run(clock, 1);
+    Canvas exported;
+    copyForExport(engine.state, *engine.canvas, exported);
+    EXPECT_TRUE(sameState(s.state(), engine.state));
+    EXPECT_EQ(differingPixels(s.picture(), *engine.canvas), 0);
 }
 
-TEST(WindowDuringARun, ExitEndsTheProgramAfterTheRun) {
-    WindowUnderTest w(/*pace=*/0.3);
-    EngineSequence engine;
-    TestClock clock;
-    engine.startUp(clock);
-    long runsAtExit = -1;
-    bool finishedPictureShown = false;
-    QObject::connect(w.window.get(), &MainWindow::exitRequested, [&] {
-        runsAtExit = w->runsMade();
-        finishedPictureShown = w->pictureView().shown() == toQImage(*engine.canvas);
-    });
-    QTimer::singleShot(30, w.window.get(), [&] { w->perform(WindowAction::Exit); });
-    w->start();
-    EXPECT_EQ(runsAtExit, 1);
-    EXPECT_TRUE(finishedPictureShown);
-    EXPECT_TRUE(w->exited());
-}
-
-TEST(WindowDuringARun, ClosingTheWindowWaitsForThePicture) {
-    WindowUnderTest w(/*pace=*/0.3);
-    bool closedDuringRun = true;
-    long runsAtExit = -1;
-    QObject::connect(w.window.get(), &MainWindow::exitRequested, [&] { runsAtExit = w->runsMade(); });
-    QTimer::singleShot(30, w.window.get(), [&] { closedDuringRun = w->close(); });
-    w->start();
-    EXPECT_FALSE(closedDuringRun);
-    EXPECT_EQ(runsAtExit, 1);
-    EXPECT_TRUE(w->close());
+TEST(WindowDuringARun, ExitAndClosingTheWindowEndTheProgramAfterThePicture) {
+    for (const bool closing : {false, true}) {
+        SCOPED_TRACE(closing);
+        WindowUnderTest w(/*pace=*/0.3);
+        PictureSession& s = w.session();
+        EngineSequence engine;
+        TestClock clock;
+        engine.startUp(clock);
+        long runsAtExit = -1;
+        QImage shownAtExit;
+        QObject::connect(&s, &PictureSession::exitRequested, [&] {
+            runsAtExit = s.runsMade();
+            shownAtExit = w->pictureView().shown();
+        });
+        s.start();
+        if (closing)
+            EXPECT_FALSE(w->close());
+        else
+            s.perform(WindowAction::Exit);
+        EXPECT_FALSE(s.exited());
+        settle(s);
+        EXPECT_EQ(runsAtExit, 1);
+        EXPECT_EQ(shownAtExit, toQImage(*engine.canvas));
+        EXPECT_TRUE(s.exited());
+        EXPECT_TRUE(w->close());
+    }
 }
 
 TEST(WindowDuringARun, PictureGrowsOverSeveralFramesAndEndsComplete) {
-    WindowUnderTest w(/*pace=*/0.3);
-    w->start();
+    SessionUnderTest w(/*pace=*/0.3);
+    QList<QImage> frames;
+    QObject::connect(w.session.get(), &PictureSession::shown, [&](const QImage& image) { frames << image; });
+    w.start();
     EXPECT_GT(w->framesOfLastRun(), 2);
-    EXPECT_EQ(w->pictureView().shown(), toQImage(w->picture()));
+    ASSERT_GT(frames.size(), 2);
+    EXPECT_EQ(frames.back(), toQImage(w->picture()));
+    // The first frame shows part of the picture, not all of it.
+    EXPECT_NE(frames.front(), frames.back());
     EngineSequence engine;
     TestClock clock;
     engine.startUp(clock);

@@ -22,7 +22,7 @@
 namespace momentart::testing {
 namespace {
 
-QString savedPath(WindowUnderTest& w, const char* drive) {
+QString savedPath(SessionUnderTest& w, const char* drive) {
     return w.folder.filePath(QString(drive) + "/" + QString::fromStdString(w->state().imeslike) + ".bmp");
 }
 
@@ -45,10 +45,10 @@ int bitsPerPixel(const QString& path) {
 }
 
 TEST(WindowSave, OnDWritesABitmapWhosePixelsAreThePictures) {
-    WindowUnderTest w;
-    w->start();
+    SessionUnderTest w;
+    w.start();
     const Canvas before = w->picture();
-    w->perform(WindowAction::SaveOnD);
+    w.carry(WindowAction::SaveOnD);
 
     const QString path = savedPath(w, "d");
     ASSERT_TRUE(QFile::exists(path)) << path.toStdString();
@@ -63,9 +63,9 @@ TEST(WindowSave, OnDWritesABitmapWhosePixelsAreThePictures) {
 }
 
 TEST(WindowSave, OnCWritesIntoDriveC) {
-    WindowUnderTest w;
-    w->start();
-    w->perform(WindowAction::SaveOnC);
+    SessionUnderTest w;
+    w.start();
+    w.carry(WindowAction::SaveOnC);
     const QString path = savedPath(w, "c");
     ASSERT_TRUE(QFile::exists(path));
     EXPECT_EQ(differingFromFile(path, w->picture()), 0);
@@ -73,13 +73,13 @@ TEST(WindowSave, OnCWritesIntoDriveC) {
 }
 
 TEST(WindowSave, TwiceSaysAlreadySavedAndNeverWritesOverAnotherPicture) {
-    WindowUnderTest w;
-    w->start();
-    w->perform(WindowAction::SaveOnD);
+    SessionUnderTest w;
+    w.start();
+    w.carry(WindowAction::SaveOnD);
     const QString path = savedPath(w, "d");
     const QDir d(w.folder.filePath("d"));
     EXPECT_EQ(d.entryList(QDir::Files), QStringList({QFileInfo(path).fileName(), QFileInfo(recipePathBeside(path)).fileName()}));
-    w->perform(WindowAction::SaveOnD);
+    w.carry(WindowAction::SaveOnD);
     EXPECT_EQ(w.reports.alreadySavedPaths, QStringList{path});
     EXPECT_EQ(d.entryList(QDir::Files).size(), 2);
     EXPECT_TRUE(w->statusText().contains("already saved")) << w->statusText().toStdString();
@@ -91,7 +91,7 @@ TEST(WindowSave, TwiceSaysAlreadySavedAndNeverWritesOverAnotherPicture) {
         ASSERT_TRUE(spoil.open(QIODevice::WriteOnly | QIODevice::Truncate));
         spoil.write("not a picture");
     }
-    w->perform(WindowAction::SaveOnD);
+    w.carry(WindowAction::SaveOnD);
     const QString next = w.folder.filePath("d/" + QString::fromStdString(w->state().imeslike) + "-2.bmp");
     EXPECT_EQ(w.reports.savedPaths.back(), next);
     EXPECT_EQ(differingFromFile(next, w->picture()), 0);
@@ -105,14 +105,14 @@ TEST(WindowSave, TwiceSaysAlreadySavedAndNeverWritesOverAnotherPicture) {
 }
 
 TEST(WindowSave, AfterARepeatUsesTheNewPicturesName) {
-    WindowUnderTest w;
-    w->start();
+    SessionUnderTest w;
+    w.start();
     const std::string first = w->state().imeslike;
     w.clock.time.minute = 15;
     w.clock.seed = 0x45300000u;
-    w->perform(WindowAction::RepeatType);
+    w.carry(WindowAction::RepeatType);
     ASSERT_NE(w->state().imeslike, first);
-    w->perform(WindowAction::SaveOnD);
+    w.carry(WindowAction::SaveOnD);
     EXPECT_EQ(differingFromFile(savedPath(w, "d"), w->picture()), 0);
     EXPECT_FALSE(QFile::exists(w.folder.filePath("d/" + QString::fromStdString(first) + ".bmp")));
 }
@@ -125,11 +125,11 @@ TEST(WindowSave, IntoAMissingFolderReportsItAndLosesNothing) {
     settings.pace = 0;
     settings.drives.d = folder.filePath("no such drive");
     settings.drives.c = folder.filePath("c");
-    MainWindow window(clock, settings);
+    PictureSession window(clock, settings, 1.0 / 60);
     window.setSaveReporter(&reports);
     window.start();
+    settle(window);
     const Canvas before = window.picture();
-    const QImage shown = window.pictureView().shown();
 
     window.perform(WindowAction::SaveOnD);
     const QString path = QDir(settings.drives.d).filePath(QString::fromStdString(window.state().imeslike) + ".bmp");
@@ -140,17 +140,17 @@ TEST(WindowSave, IntoAMissingFolderReportsItAndLosesNothing) {
     EXPECT_FALSE(QDir(settings.drives.d).exists());
     EXPECT_TRUE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
     EXPECT_EQ(differingPixels(window.picture(), before), 0);
-    EXPECT_EQ(window.pictureView().shown(), shown);
     EXPECT_FALSE(window.exited());
 
     // The program goes on: the next picture and a save elsewhere work.
     window.perform(WindowAction::NewImage);
+    settle(window);
     EXPECT_EQ(window.runsMade(), 2);
 }
 
 TEST(WindowSave, ProgressMarkIsDrawnAboveThePictureAndStaysUntilExit) {
     WindowUnderTest w;
-    w->start();
+    w.start();
     const auto barIsBlack = [&] {
         const QImage client = w->client().grab().toImage();
         for (int x = 105; x <= 705; ++x)
@@ -159,12 +159,12 @@ TEST(WindowSave, ProgressMarkIsDrawnAboveThePictureAndStaysUntilExit) {
         return true;
     };
     EXPECT_FALSE(barIsBlack());
-    w->perform(WindowAction::SaveOnD);
-    EXPECT_TRUE(barIsBlack());
-    w->perform(WindowAction::NewImage);
-    EXPECT_TRUE(barIsBlack());
-    w->perform(WindowAction::Exit);
-    EXPECT_FALSE(barIsBlack());
+    for (const auto& [action, black] : {std::pair{WindowAction::SaveOnD, true}, std::pair{WindowAction::NewImage, true},
+                                        std::pair{WindowAction::Exit, false}}) {
+        w.session().perform(action);
+        settle(w.session());
+        EXPECT_EQ(barIsBlack(), black);
+    }
 }
 
 // saveimage on its own, with a picture whose every pixel differs from what
@@ -253,29 +253,37 @@ namespace momentart::testing {
 namespace {
 
 // Ctrl+S after several pictures: a PNG in the Pictures folder whose recipe
-// makes the window's picture again, pixel for pixel.
-TEST(WindowSavePng, CtrlSSavesAPictureThatCarriesItsRecipe) {
-    QStandardPaths::setTestModeEnabled(true);
+// makes the window's picture again, pixel for pixel; Ctrl+S again writes
+// nothing and says it is already saved.
+TEST(WindowSavePng, CtrlSSavesAPictureThatCarriesItsRecipeOnce) {
     WindowUnderTest w;
-    w->start();
+    w.start();
+    PictureSession& s = w.session();
     for (double izbors : {0.0, 1.0, 0.0}) {
         w.clock.seed += 977;
-        w->perform(izbors == 0 ? WindowAction::NewImage : WindowAction::RepeatType);
+        s.perform(izbors == 0 ? WindowAction::NewImage : WindowAction::RepeatType);
     }
+    settle(s);
     QShortcut* key = w->findChild<QShortcut*>("SavePngKey");
     ASSERT_NE(key, nullptr);
     EXPECT_EQ(key->key(), QKeySequence(Qt::CTRL | Qt::Key_S));
-    emit key->activated();
+    for (int press = 0; press < 2; ++press) {
+        emit key->activated();
+        settle(s);
+    }
     ASSERT_TRUE(w.reports.paths.isEmpty()) << w.reports.messages.join("; ").toStdString();
     ASSERT_EQ(w.reports.savedPaths.size(), 1);
     const QString path = w.reports.savedPaths.front();
-    EXPECT_TRUE(path.endsWith(QString::fromStdString(w->state().imeslike) + ".png"));
-
+    EXPECT_EQ(w.reports.alreadySavedPaths, QStringList{path});
+    const QString name = QString::fromStdString(s.state().imeslike);
+    EXPECT_EQ(QDir(defaultPicturesFolder()).entryList({name + ".png", name + "-2.png"}, QDir::Files),
+              QStringList{name + ".png"});
+    EXPECT_TRUE(w->statusText().contains("already saved")) << w->statusText().toStdString();
+    EXPECT_TRUE(path.endsWith(QString::fromStdString(s.state().imeslike) + ".png"));
     const RecipeFromFile read = readRecipeFromPicture(path);
     ASSERT_TRUE(read.recipe) << read.error.toStdString();
     const RenderedPicture again = renderFromRecipe(*read.recipe);
-    EXPECT_EQ(differingPixels(*again.canvas, w->picture()), 0);
-    QFile::remove(path);
+    EXPECT_EQ(differingPixels(*again.canvas, s.picture()), 0);
 }
 
 }  // namespace

@@ -37,15 +37,15 @@ void give(WindowUnderTest& w, Key key) {
         case Key::Right: pressKey(*w, Qt::Key_Right, {}); break;
         case Key::D: pressKey(*w, Qt::Key_D, "d"); break;
         case Key::C: pressKey(*w, Qt::Key_C, "c"); break;
-        case Key::Keep: w->perform(WindowAction::SavePng); break;
+        case Key::Keep: w.session().perform(WindowAction::SavePng); break;
     }
-    settle(*w);
+    settle(w.session());
 }
 
 // The pictures made, in order, as they were when made.
 struct Session {
     std::vector<Canvas> made;
-    void keep(const MainWindow& window) { made.push_back(window.picture()); }
+    void keep(const PictureSession& session) { made.push_back(session.picture()); }
 };
 
 QString labelText(MainWindow& window, const char* name) {
@@ -55,37 +55,37 @@ QString labelText(MainWindow& window, const char* name) {
 
 TEST(WindowHistory, LeftShowsEarlierPicturesExactlyAndTheNextPictureIsUnchanged) {
     WindowUnderTest browsing, plain;
-    for (WindowUnderTest* w : {&browsing, &plain}) (*w)->start();
+    for (WindowUnderTest* w : {&browsing, &plain}) w->start();
     Session made;
-    made.keep(*browsing);
+    made.keep(browsing.session());
     for (int n = 0; n < 2; ++n) {
         give(browsing, Key::N);
         give(plain, Key::N);
-        made.keep(*browsing);
+        made.keep(browsing.session());
     }
-    ASSERT_EQ(browsing->history().size(), 3);
+    ASSERT_EQ(browsing.session().history().size(), 3);
 
     // Left twice: the pictures before, made again from their recipes, on
     // screen pixel for pixel; the live picture and state stay as they were.
-    const GenerationState live = browsing->state();
+    const GenerationState live = browsing.session().state();
     for (int earlier : {1, 0}) {
         give(browsing, Key::Left);
         SCOPED_TRACE(earlier);
-        EXPECT_EQ(browsing->history().shownIndex(), earlier);
-        EXPECT_EQ(differingPixels(browsing->shownPicture(), made.made[earlier]), 0);
+        EXPECT_EQ(browsing.session().history().shownIndex(), earlier);
+        EXPECT_EQ(differingPixels(browsing.session().shownPicture(), made.made[earlier]), 0);
         EXPECT_EQ(browsing->pictureView().shown(), toQImage(made.made[earlier]));
         EXPECT_EQ(labelText(*browsing, "PicturePosition"), QString("earlier picture %1 of 3").arg(earlier + 1));
-        EXPECT_TRUE(sameState(browsing->state(), live));
-        EXPECT_EQ(differingPixels(browsing->picture(), made.made[2]), 0);
+        EXPECT_TRUE(sameState(browsing.session().state(), live));
+        EXPECT_EQ(differingPixels(browsing.session().picture(), made.made[2]), 0);
     }
     give(browsing, Key::Left);  // nothing before the first
-    EXPECT_EQ(browsing->history().shownIndex(), 0);
+    EXPECT_EQ(browsing.session().history().shownIndex(), 0);
 
     // Right returns, step by step, to the newest.
     give(browsing, Key::Right);
     EXPECT_EQ(browsing->pictureView().shown(), toQImage(made.made[1]));
     give(browsing, Key::Right);
-    EXPECT_TRUE(browsing->history().showingNewest());
+    EXPECT_TRUE(browsing.session().history().showingNewest());
     EXPECT_EQ(browsing->pictureView().shown(), toQImage(made.made[2]));
     EXPECT_TRUE(labelText(*browsing, "PicturePosition").startsWith("the newest picture"));
 
@@ -97,48 +97,46 @@ TEST(WindowHistory, LeftShowsEarlierPicturesExactlyAndTheNextPictureIsUnchanged)
     plain.clock.time = browsing.clock.time;
     give(browsing, Key::N);
     give(plain, Key::N);
-    EXPECT_EQ(differingPixels(browsing->picture(), plain->picture()), 0);
-    EXPECT_TRUE(sameState(browsing->state(), plain->state()));
-    EXPECT_EQ(encodeRecipe(browsing->lastRun().recipe), encodeRecipe(plain->lastRun().recipe));
-    EXPECT_TRUE(browsing->history().showingNewest());
-    EXPECT_EQ(browsing->pictureView().shown(), toQImage(browsing->picture()));
+    EXPECT_EQ(differingPixels(browsing.session().picture(), plain.session().picture()), 0);
+    EXPECT_TRUE(sameState(browsing.session().state(), plain.session().state()));
+    EXPECT_EQ(encodeRecipe(browsing.session().lastRun().recipe), encodeRecipe(plain.session().lastRun().recipe));
+    EXPECT_TRUE(browsing.session().history().showingNewest());
+    EXPECT_EQ(browsing->pictureView().shown(), toQImage(browsing.session().picture()));
 }
 
 TEST(WindowHistory, WhileAnEarlierPictureIsMadeAgainAPreviewShowsAndCommandsWaitTheirTurn) {
     WindowUnderTest w;
-    w->start();
+    w.start();
     give(w, Key::N);
-    const Canvas newest = w->picture();
+    const Canvas newest = w.session().picture();
     pressKey(*w, Qt::Key_Left, {});
     // Made on a worker thread: the window answers at once with the
     // thumbnail stretched, and the panel already names the earlier picture.
-    EXPECT_TRUE(w->busy());
+    EXPECT_TRUE(w.session().busy());
     EXPECT_NE(w->pictureView().shown(), toQImage(newest));
     EXPECT_EQ(labelText(*w, "PicturePosition"), "earlier picture 1 of 2");
-    w->perform(WindowAction::NewImage);
-    EXPECT_EQ(w->runsMade(), 2);
-    settle(*w);
-    EXPECT_EQ(w->runsMade(), 3);
-    EXPECT_TRUE(w->history().showingNewest());
-    EXPECT_EQ(w->pictureView().shown(), toQImage(w->picture()));
+    w.session().perform(WindowAction::NewImage);
+    EXPECT_EQ(w.session().runsMade(), 2);
+    settle(w.session());
+    EXPECT_EQ(w.session().runsMade(), 3);
+    EXPECT_TRUE(w.session().history().showingNewest());
+    EXPECT_EQ(w->pictureView().shown(), toQImage(w.session().picture()));
 }
 
 TEST(WindowHistory, PicturesAreTheSameWhetherTheHistoryFolderCanBeWrittenOrNot) {
-    QStandardPaths::setTestModeEnabled(true);  // Keep saves into a test Pictures folder
     WindowUnderTest kept, unkept;
     // A file where the history folder should be: it can never be made.
     QFile blocker(unkept.folder.filePath("blocked"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    WindowSettings settings = unkept->settings();
+    WindowSettings settings = unkept.session().settings();
     settings.historyFolder = unkept.folder.filePath("blocked/history");
     unkept.window = std::make_unique<MainWindow>(unkept.clock, settings);
-    unkept->setSaveReporter(&unkept.reports);
+    unkept.session().setSaveReporter(&unkept.reports);
     unkept->show();
 
     for (WindowUnderTest* w : {&kept, &unkept}) {
-        (*w)->start();
-        settle(**w);
+        w->start();
     }
     EXPECT_TRUE(unkept->statusText().startsWith("History is not kept on disk this session"))
         << unkept->statusText().toStdString();
@@ -148,9 +146,9 @@ TEST(WindowHistory, PicturesAreTheSameWhetherTheHistoryFolderCanBeWrittenOrNot) 
         SCOPED_TRACE(n);
         give(kept, keys[n]);
         give(unkept, keys[n]);
-        EXPECT_EQ(differingPixels(kept->picture(), unkept->picture()), 0);
+        EXPECT_EQ(differingPixels(kept.session().picture(), unkept.session().picture()), 0);
         EXPECT_EQ(kept->pictureView().shown(), unkept->pictureView().shown());
-        EXPECT_TRUE(sameState(kept->state(), unkept->state()));
+        EXPECT_TRUE(sameState(kept.session().state(), unkept.session().state()));
         // Reported once: later pictures do not bring the message back.
         if (n > 3) {
             EXPECT_FALSE(unkept->statusText().startsWith("History")) << unkept->statusText().toStdString();
@@ -158,33 +156,33 @@ TEST(WindowHistory, PicturesAreTheSameWhetherTheHistoryFolderCanBeWrittenOrNot) 
     }
     for (const QString& saved : kept.reports.savedPaths + unkept.reports.savedPaths)
         if (saved.endsWith(".png")) QFile::remove(saved);
-    EXPECT_EQ(newestHistory(kept->settings().historyFolder, 100).size(), kept->history().size());
+    EXPECT_EQ(newestHistory(kept.session().settings().historyFolder, 100).size(), kept.session().history().size());
     EXPECT_FALSE(QFileInfo::exists(settings.historyFolder));
 }
 
 TEST(WindowHistory, TheHistoryCommandListsTheSessionAndEachListedFileRemakesItsPicture) {
     WindowUnderTest w;
-    w->start();
+    w.start();
     Session made;
-    made.keep(*w);
+    made.keep(w.session());
     for (Key key : {Key::N, Key::R, Key::N}) {
         give(w, key);
-        made.keep(*w);
+        made.keep(w.session());
     }
-    const ProgramRun listed = runProgram({"history", "--last", "3", "--folder", w->settings().historyFolder});
+    const ProgramRun listed = runProgram({"history", "--last", "3", "--folder", w.session().settings().historyFolder});
     ASSERT_EQ(listed.status, 0) << listed.err.toStdString();
     const QStringList lines = listed.out.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3) << listed.out.toStdString();
     for (int n = 0; n < 3; ++n) {
         // Newest first.
         const int index = 3 - n;
-        const PictureSummary& summary = w->history().at(index).summary;
+        const PictureSummary& summary = w.session().history().at(index).summary;
         const QStringList fields = lines[n].split(' ', Qt::SkipEmptyParts);
         ASSERT_EQ(fields.size(), 6) << lines[n].toStdString();
         EXPECT_EQ(fields[0].toStdString(), summary.name);
         EXPECT_EQ(fields[2], QString::number(summary.type));
         EXPECT_EQ(fields[4], QString::number(summary.seed));
-        EXPECT_EQ(fields[5], w->history().at(index).recipeFile);
+        EXPECT_EQ(fields[5], w.session().history().at(index).recipeFile);
 
         const QString again = w.folder.filePath(QString("again%1.png").arg(n));
         const ProgramRun render = runProgram({"render", "--from", fields[5], "--out", again});
@@ -193,19 +191,19 @@ TEST(WindowHistory, TheHistoryCommandListsTheSessionAndEachListedFileRemakesItsP
         fromQImage(QImage(again), read);
         EXPECT_EQ(differingPixels(read, made.made[index]), 0) << lines[n].toStdString();
     }
-    EXPECT_TRUE(labelText(*w, "RemakeCommand").contains("momentart render --from " + w->history().at(3).recipeFile));
+    EXPECT_TRUE(labelText(*w, "RemakeCommand").contains("momentart render --from " + w.session().history().at(3).recipeFile));
 }
 
 TEST(WindowHistory, SaveOnDWritesTheRecipeBesideAndRenderFromTheBitmapRemakesItByteForByte) {
     WindowUnderTest w;
-    w->start();
+    w.start();
     give(w, Key::N);
     give(w, Key::R);
     give(w, Key::Left);  // an earlier picture is saved just as well
     give(w, Key::D);
     ASSERT_EQ(w.reports.savedPaths.size(), 1) << w.reports.messages.join("; ").toStdString();
     const QString bitmap = w.reports.savedPaths.front();
-    EXPECT_EQ(QFileInfo(bitmap).fileName().toStdString(), w->history().at(1).summary.name + ".bmp");
+    EXPECT_EQ(QFileInfo(bitmap).fileName().toStdString(), w.session().history().at(1).summary.name + ".bmp");
     EXPECT_TRUE(QFileInfo::exists(recipePathBeside(bitmap)));
     EXPECT_TRUE(w->statusText().startsWith("Saved " + QFileInfo(bitmap).fileName() + " and its recipe in "))
         << w->statusText().toStdString();
@@ -222,14 +220,14 @@ TEST(WindowHistory, SaveOnDWritesTheRecipeBesideAndRenderFromTheBitmapRemakesItB
 TEST(WindowHistory, APictureFileOpensTheWindowOnItAndTheSequenceGoesOnFromIt) {
     // A session whose second picture is saved in the three forms.
     WindowUnderTest first;
-    first->start();
+    first.start();
     give(first, Key::N);
-    const Canvas second = first->picture();
+    const Canvas second = first.session().picture();
     give(first, Key::D);
     const QString bitmap = first.reports.savedPaths.value(0);
     const QString png = first.folder.filePath("second.png");
-    ASSERT_TRUE(writePicture(png, second, first->lastRun().recipe, first->state()).ok);
-    const QString recipe = first->history().at(1).recipeFile;
+    ASSERT_TRUE(writePicture(png, second, first.session().lastRun().recipe, first.session().state()).ok);
+    const QString recipe = first.session().history().at(1).recipeFile;
     give(first, Key::N);
 
     for (const QString& file : {png, bitmap, recipe}) {
@@ -239,19 +237,19 @@ TEST(WindowHistory, APictureFileOpensTheWindowOnItAndTheSequenceGoesOnFromIt) {
         opened.clock.seedReads = 0;
         opened.clock.seed -= 7919;
         opened.clock.time.second = (opened.clock.time.second + 59) % 60;
-        opened->start();
+        opened.start();
         EXPECT_EQ(opened.clock.seedReads, 0);
-        EXPECT_EQ(differingPixels(opened->picture(), second), 0);
+        EXPECT_EQ(differingPixels(opened.session().picture(), second), 0);
         EXPECT_EQ(opened->pictureView().shown(), toQImage(second));
-        EXPECT_EQ(labelText(*opened, "PictureName").toStdString(), first->history().at(1).summary.name);
+        EXPECT_EQ(labelText(*opened, "PictureName").toStdString(), first.session().history().at(1).summary.name);
         give(opened, Key::N);
-        EXPECT_EQ(differingPixels(opened->picture(), first->picture()), 0);
-        EXPECT_TRUE(sameState(opened->state(), first->state()));
+        EXPECT_EQ(differingPixels(opened.session().picture(), first.session().picture()), 0);
+        EXPECT_TRUE(sameState(opened.session().state(), first.session().state()));
     }
 
     // Dropped on a window, the same; other files are not taken.
     WindowUnderTest dropped;
-    dropped->start();
+    dropped.start();
     QMimeData text;
     text.setUrls({QUrl::fromLocalFile(first.folder.filePath("notes.txt"))});
     QDragEnterEvent refusedEnter(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
@@ -266,8 +264,9 @@ TEST(WindowHistory, APictureFileOpensTheWindowOnItAndTheSequenceGoesOnFromIt) {
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(dropped.window.get(), &drop);
-    EXPECT_EQ(differingPixels(dropped->picture(), second), 0);
-    EXPECT_EQ(dropped->history().size(), 2);
+    settle(dropped.session());
+    EXPECT_EQ(differingPixels(dropped.session().picture(), second), 0);
+    EXPECT_EQ(dropped.session().history().size(), 2);
     EXPECT_TRUE(dropped->statusText().startsWith("Opened")) << dropped->statusText().toStdString();
 
     // A file that is no picture of ours is refused with one line.
@@ -279,27 +278,42 @@ TEST(WindowHistory, APictureFileOpensTheWindowOnItAndTheSequenceGoesOnFromIt) {
 
 TEST(WindowHistory, ThePanelSaysWhatThePictureIsAndTheStripShowsTheLastTwelve) {
     WindowUnderTest w;
-    w->start();
+    w.start();
     for (int n = 0; n < 13; ++n) give(w, n % 3 == 0 ? Key::R : Key::N);
-    ASSERT_EQ(w->history().size(), 14);
+    ASSERT_EQ(w.session().history().size(), 14);
 
-    const PictureSummary summary = summarizePicture(w->lastRun().recipe);
-    EXPECT_EQ(labelText(*w, "PictureName").toStdString(), w->state().imeslike);
+    const PictureSummary summary = summarizePicture(w.session().lastRun().recipe);
+    EXPECT_EQ(labelText(*w, "PictureName").toStdString(), w.session().state().imeslike);
     const QString details = labelText(*w, "PictureDetails");
     for (const QString& part : {QString::number(summary.type), QString::number(summary.seed),
-                                QString("group %1, formula %2").arg(w->state().v1).arg(w->state().v2),
-                                QString("family %1, scheme %2").arg(w->state().barve).arg(w->state().tip)})
+                                QString("group %1, formula %2").arg(w.session().state().v1).arg(w.session().state().v2),
+                                QString("family %1, scheme %2").arg(w.session().state().barve).arg(w.session().state().tip)})
         EXPECT_TRUE(details.contains(part)) << part.toStdString() << " in " << details.toStdString();
+
+    // Back and Forward are offered where there is a picture to go to.
+    auto* back = w->findChild<QPushButton*>("Back");
+    auto* forward = w->findChild<QPushButton*>("Forward");
+    EXPECT_TRUE(back->isEnabled());
+    EXPECT_FALSE(forward->isEnabled());
 
     // The strip: pictures 3 to 14; a click on the first shows picture 3.
     auto* leftmost = w->findChild<QToolButton*>("Thumbnail0");
     ASSERT_NE(leftmost, nullptr);
     leftmost->click();
-    settle(*w);
-    EXPECT_EQ(w->history().shownIndex(), 2);
+    settle(w.session());
+    EXPECT_EQ(w.session().history().shownIndex(), 2);
     EXPECT_TRUE(leftmost->isChecked());
-    EXPECT_EQ(labelText(*w, "PicturePosition"), "earlier picture 3 of 14");
-    EXPECT_EQ(labelText(*w, "PictureName").toStdString(), w->history().at(2).summary.name);
+    EXPECT_TRUE(back->isEnabled());
+    EXPECT_TRUE(forward->isEnabled());
+    // Browsing further back, the strip follows: the first picture is marked.
+    give(w, Key::Left);
+    give(w, Key::Left);
+    EXPECT_EQ(w.session().history().shownIndex(), 0);
+    EXPECT_TRUE(leftmost->isChecked());
+    EXPECT_FALSE(back->isEnabled());
+    EXPECT_TRUE(leftmost->toolTip().contains("picture 1 of 14")) << leftmost->toolTip().toStdString();
+    EXPECT_EQ(labelText(*w, "PicturePosition"), "earlier picture 1 of 14");
+    EXPECT_EQ(labelText(*w, "PictureName").toStdString(), w.session().history().at(0).summary.name);
 
     // Every panel button tells its key.
     for (const char* name : {"Back", "Forward", "SavePng"}) {

@@ -1,19 +1,17 @@
 // The "Large" command: the picture on screen made again at a print scale in
-// the background, saved with its recipe, while the window goes on working.
+// the background, saved with its recipe under a name that says so, while
+// the window goes on working; Escape cancels it without ending the program.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QPushButton>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 #include "platform/pictures_folder.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
-#include "window/large_render.h"
 #include "window/large_render_status.h"
 #include "window_test_support.h"
 
@@ -21,39 +19,43 @@ namespace momentart::testing {
 namespace {
 
 // Lets the window's event loop run until the Large render has reported.
-bool waitForLarge(MainWindow& w, int seconds) {
+bool waitForLarge(const PictureSession& s, int seconds) {
     QElapsedTimer timer;
     timer.start();
-    while (w.largeRender().running() && timer.elapsed() < seconds * 1000)
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    return !w.largeRender().running();
+    while (s.largeRunning() && timer.elapsed() < seconds * 1000) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    QApplication::processEvents();
+    return !s.largeRunning();
 }
 
-TEST(WindowLarge, KeyLSavesThePictureAtItsScaleWhileTheWindowGoesOn) {
-    QStandardPaths::setTestModeEnabled(true);
+TEST(WindowLarge, KeyLSavesThePictureAtItsScaleOnceWhileTheWindowGoesOn) {
     WindowUnderTest w(0, {}, 3);
-    w->start();
-    const Canvas shown = w->picture();
-    const std::string name = w->state().imeslike;
+    w.start();
+    PictureSession& s = w.session();
+    const Canvas shown = s.picture();
+    const QString name = QString::fromStdString(s.state().imeslike);
 
     QShortcut* key = w->findChild<QShortcut*>("LargeKey");
     ASSERT_NE(key, nullptr);
     EXPECT_EQ(key->key(), QKeySequence(Qt::Key_L));
     emit key->activated();
-    ASSERT_TRUE(w->largeRender().running());
-    EXPECT_TRUE(w->largeStatus().text().contains("1800 x 1350")) << w->largeStatus().text().toStdString();
+    ASSERT_TRUE(s.largeRunning());
+    // The line says whose Large picture it is.
+    EXPECT_TRUE(w->largeStatus().text().startsWith("Large picture of " + name + ", 1800 x 1350"))
+        << w->largeStatus().text().toStdString();
 
     // The window makes a new picture meanwhile.
     w.clock.seed += 5;
-    const long runs = w->runsMade();
-    w->perform(WindowAction::NewImage);
-    EXPECT_EQ(w->runsMade(), runs + 1);
+    const long runs = s.runsMade();
+    s.perform(WindowAction::NewImage);
+    settle(s);
+    EXPECT_EQ(s.runsMade(), runs + 1);
 
-    ASSERT_TRUE(waitForLarge(*w, 300));
+    ASSERT_TRUE(waitForLarge(s, 300));
     const QString status = w->largeStatus().text();
-    ASSERT_TRUE(status.startsWith("Large picture saved: ")) << status.toStdString();
-    const QString path = status.mid(QString("Large picture saved: ").size());
-    EXPECT_TRUE(path.endsWith(QString::fromStdString(name) + ".png")) << path.toStdString();
+    const QString prefix = "Large picture of " + name + ", 1800 x 1350 pixels (scale 3): saved ";
+    ASSERT_TRUE(status.startsWith(prefix)) << status.toStdString();
+    const QString path = status.mid(prefix.size());
+    EXPECT_EQ(path, QDir(defaultPicturesFolder()).filePath(name + "-x3.png"));
 
     QImageReader reader(path);
     EXPECT_EQ(reader.size(), QSize(1800, 1350));
@@ -65,26 +67,35 @@ TEST(WindowLarge, KeyLSavesThePictureAtItsScaleWhileTheWindowGoesOn) {
     Recipe standard = *read.recipe;
     standard.scale = 1;
     EXPECT_EQ(differingPixels(*renderFromRecipe(standard).canvas, shown), 0);
-    QFile::remove(path);
+
+    // Large again for the same picture: nothing new is written.
+    s.perform(WindowAction::Back);
+    s.perform(WindowAction::Large);
+    settle(s);
+    ASSERT_TRUE(waitForLarge(s, 60));
+    EXPECT_TRUE(w->largeStatus().text().endsWith("already saved as " + path)) << w->largeStatus().text().toStdString();
+    EXPECT_FALSE(QFileInfo::exists(QDir(defaultPicturesFolder()).filePath(name + "-x3-2.png")));
 }
 
-TEST(WindowLarge, CancelStopsTheRenderAndSavesNothing) {
-    QStandardPaths::setTestModeEnabled(true);
+// L then Escape: the render stops, nothing is saved, the program goes on;
+// Escape again, with nothing running, ends it.
+TEST(WindowLarge, EscapeCancelsTheRenderSavesNothingAndLeavesTheProgramRunning) {
     WindowUnderTest w(0, {}, 16);
-    w->start();
-    // Other tests, maybe running at the same time, save pictures of the same
-    // name into the same folder: what counts is that no picture of this
-    // render's size (scale 16) appears there.
-    const QDir folder(defaultPicturesFolder());
-    w->perform(WindowAction::Large);
-    ASSERT_TRUE(w->largeRender().running());
-    auto* cancel = w->findChild<QPushButton*>("LargeCancel");
-    ASSERT_NE(cancel, nullptr);
-    cancel->click();
-    ASSERT_TRUE(waitForLarge(*w, 120));
-    EXPECT_EQ(w->largeStatus().text(), "Large picture not saved: cancelled");
-    for (const QString& name : folder.entryList({"*.png"}, QDir::Files))
-        EXPECT_NE(QImageReader(folder.filePath(name)).size(), QSize(600 * 16, 450 * 16)) << name.toStdString();
+    w.start();
+    PictureSession& s = w.session();
+    const QString name = QString::fromStdString(s.state().imeslike);
+    int exits = 0;
+    QObject::connect(&s, &PictureSession::exitRequested, [&] { ++exits; });
+    w.press(Qt::Key_L, "l");
+    ASSERT_TRUE(s.largeRunning());
+    w.press(Qt::Key_Escape, {});
+    ASSERT_TRUE(waitForLarge(s, 120));
+    EXPECT_EQ(exits, 0);
+    EXPECT_FALSE(s.exited());
+    EXPECT_TRUE(w->largeStatus().text().endsWith(": not saved, cancelled")) << w->largeStatus().text().toStdString();
+    EXPECT_TRUE(QDir(defaultPicturesFolder()).entryList({name + "-x16*"}, QDir::Files).isEmpty());
+    w.press(Qt::Key_Escape, {});
+    EXPECT_EQ(exits, 1);
 }
 
 }  // namespace

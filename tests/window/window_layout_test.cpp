@@ -2,6 +2,8 @@
 // places, the tab order, the keys, and Picture1 with its 600 x 450 inside.
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 
 #include <gtest/gtest.h>
@@ -31,7 +33,7 @@ QList<ExpectedButton> expectedButtons() {
         {"Command3", "REAL TIME ENTIRELY COMPUTER GENERATED IMAGE USING MATHEMATICAL ALGORITHMS",
          {8, 680, 537, 25}, 0},
         {"Command5", "new image", {8, 96, 73, 17}, Qt::Key_N},
-        {"Command6", "exit", {376, 96, 41, 17}, Qt::Key_Escape},
+        {"Command6", "exit", {376, 96, 41, 17}, 0},
         {"Command4", "repeat the same type", {88, 96, 121, 17}, Qt::Key_R},
         {"Command7", "save on D:", {216, 96, 73, 17}, Qt::Key_D},
         {"Command8", "save on C:", {296, 96, 73, 17}, Qt::Key_C},
@@ -86,7 +88,11 @@ TEST(WindowLayout, TabOrderFollowsTheTable) {
 TEST(WindowLayout, EachCommandButtonHasOneKeyAndTheWideButtonsNone) {
     WindowUnderTest w;
     const QList<QShortcut*> shortcuts = w->findChildren<QShortcut*>();
-    EXPECT_EQ(shortcuts.size(), 10);  // the five buttons, Left, Right, Ctrl+S, L and V
+    // Four of the five buttons, Escape (cancel, or exit), Left, Right, Ctrl+S, L and V.
+    EXPECT_EQ(shortcuts.size(), 10);
+    const QShortcut* escape = w->findChild<QShortcut*>("EscKey");
+    ASSERT_NE(escape, nullptr);
+    EXPECT_EQ(escape->key(), QKeySequence(Qt::Key_Escape));
     for (const ExpectedButton& expected : expectedButtons()) {
         SCOPED_TRACE(expected.name);
         int found = 0;
@@ -115,6 +121,30 @@ TEST(WindowLayout, Picture1HasASunkenBorderAroundA600By450Inside) {
     ASSERT_NE(slogan, nullptr);
     EXPECT_LT(picture->geometry().bottom(), slogan->geometry().top());
     EXPECT_GT(picture->geometry().top(), 96 + 17);
+}
+
+// What the window adds to Form1 (the status bar, the thumbnails, the panel
+// and its buttons) is in view without scrolling on a 1366 x 768 screen (a
+// title bar and no panel leave 1366 x 740) and on a 1920 x 1080 one.
+TEST(WindowLayout, TheAdditionsAreInViewOnSmallAndLargeScreens) {
+    WindowUnderTest w;
+    for (const QSize screen : {QSize(1366, 740), QSize(1920, 1050)}) {
+        SCOPED_TRACE(screen.width());
+        w->resize(screen);
+        QCoreApplication::processEvents();
+        const QRect window = w->rect();
+        for (const char* name : {"StatusLine", "ThumbnailStrip", "PicturePanel", "Back", "Forward", "SavePng",
+                                 "Large", "Variations", "Command3"}) {
+            const auto* widget = w->findChild<QWidget*>(name);
+            ASSERT_NE(widget, nullptr) << name;
+            const QRect place(widget->mapTo(w.window.get(), QPoint(0, 0)), widget->size());
+            EXPECT_TRUE(window.contains(place)) << name;
+        }
+        const auto* scroller = w->findChild<QScrollArea*>();
+        ASSERT_NE(scroller, nullptr);
+        EXPECT_FALSE(scroller->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(scroller->horizontalScrollBar()->isVisible());
+    }
 }
 
 TEST(WindowLayout, ClientAreaHoldsEveryControl) {

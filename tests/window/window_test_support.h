@@ -104,14 +104,16 @@ inline void pressKey(MainWindow& window, int key, const QString& text,
     QApplication::sendEvent(target, &release);
 }
 
-// Lets the window finish what it is doing on other threads (an earlier
-// picture made again, recipes written to the history) and carry out what
-// waited meanwhile.
-inline void settle(MainWindow& window) {
+// Lets the session finish what it is doing on other threads (a picture
+// growing or made again, recipes written to the history) and carry out
+// what waited meanwhile.
+inline void settle(const PictureSession& session) {
     QElapsedTimer waited;
     waited.start();
-    while ((window.busy() || window.historyWritesPending() > 0) && waited.elapsed() < 60000)
+    while ((session.busy() || session.waitingCommands() > 0 || session.historyWritesPending() > 0) &&
+           !session.exited() && waited.elapsed() < 60000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QCoreApplication::processEvents();
 }
 
 // The real program run on the offscreen platform: its exit status and what
@@ -139,8 +141,47 @@ inline ProgramRun runProgram(const QStringList& arguments) {
     return run;
 }
 
-// A window that tests drive: a fast pace, folders of its own for D:, C:
-// and the history.
+// Settings for a session under test: a fast pace, folders of its own for
+// D:, C: and the history.
+inline WindowSettings testSettings(const QTemporaryDir& folder, double pace, const QString& open, int largeScale) {
+    WindowSettings settings;
+    settings.pace = pace;
+    settings.largeScale = largeScale;
+    settings.drives.d = folder.filePath("d");
+    settings.drives.c = folder.filePath("c");
+    settings.historyFolder = folder.filePath("history");
+    settings.open = open;
+    QDir(folder.path()).mkpath("d");
+    QDir(folder.path()).mkpath("c");
+    return settings;
+}
+
+// A picture session without widgets, the way most tests drive the window.
+struct SessionUnderTest {
+    QTemporaryDir folder;
+    TestClock clock;
+    CapturedReports reports;
+    std::unique_ptr<PictureSession> session;
+
+    explicit SessionUnderTest(double pace = 0, const QString& open = {}, int largeScale = 4) {
+        session = std::make_unique<PictureSession>(clock, testSettings(folder, pace, open, largeScale), 1.0 / 60);
+        session->setSaveReporter(&reports);
+    }
+    // Start-up, waited for.
+    void start() {
+        session->start();
+        settle(*session);
+    }
+    // A command, carried out to its end.
+    void carry(WindowAction action) {
+        session->perform(action);
+        settle(*session);
+    }
+    PictureSession& operator*() { return *session; }
+    PictureSession* operator->() { return session.get(); }
+};
+
+// The whole window, for what only the widgets do (layout, keys, grid).
 struct WindowUnderTest {
     QTemporaryDir folder;
     TestClock clock;
@@ -148,18 +189,19 @@ struct WindowUnderTest {
     std::unique_ptr<MainWindow> window;
 
     explicit WindowUnderTest(double pace = 0, const QString& open = {}, int largeScale = 4) {
-        WindowSettings settings;
-        settings.pace = pace;
-        settings.largeScale = largeScale;
-        settings.drives.d = folder.filePath("d");
-        settings.drives.c = folder.filePath("c");
-        settings.historyFolder = folder.filePath("history");
-        settings.open = open;
-        QDir(folder.path()).mkpath("d");
-        QDir(folder.path()).mkpath("c");
-        window = std::make_unique<MainWindow>(clock, settings);
-        window->setSaveReporter(&reports);
+        window = std::make_unique<MainWindow>(clock, testSettings(folder, pace, open, largeScale));
+        session().setSaveReporter(&reports);
         window->show();
+    }
+    PictureSession& session() { return window->session(); }
+    void start() {
+        session().start();
+        settle(session());
+    }
+    // A key, carried out to its end.
+    void press(int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        pressKey(*window, key, text, modifiers);
+        settle(session());
     }
     MainWindow& operator*() { return *window; }
     MainWindow* operator->() { return window.get(); }
