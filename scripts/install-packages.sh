@@ -11,6 +11,8 @@ if ((${#missing[@]})); then
     echo "installing ${missing[*]}"
     sudo=""
     if [[ $(id -u) -ne 0 ]]; then sudo="sudo"; fi
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+    # Another install under way (a second build, the system's own updates)
+    # is waited for rather than failed on.
+    $sudo apt-get -o DPkg::Lock::Timeout=600 update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq "${missing[@]}"
 fi
