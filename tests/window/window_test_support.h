@@ -156,15 +156,20 @@ inline WindowSettings testSettings(const QTemporaryDir& folder, double pace, con
     return settings;
 }
 
-// A picture session without widgets, the way most tests drive the window.
-struct SessionUnderTest {
+// What a session under test has of its own: folders, a clock it sets, the
+// reports of its saves.
+struct TestSurroundings {
     QTemporaryDir folder;
     TestClock clock;
     CapturedReports reports;
+};
+
+// A picture session without widgets, the way most tests drive the window.
+struct SessionUnderTest : TestSurroundings {
     std::unique_ptr<PictureSession> session;
 
-    explicit SessionUnderTest(double pace = 0, const QString& open = {}, int largeScale = 4) {
-        session = std::make_unique<PictureSession>(clock, testSettings(folder, pace, open, largeScale), 1.0 / 60);
+    explicit SessionUnderTest(double pace = 0, const QString& open = {}, int largeScale = 4)
+        : session(std::make_unique<PictureSession>(clock, testSettings(folder, pace, open, largeScale), 1.0 / 60)) {
         session->setSaveReporter(&reports);
     }
     // Start-up, waited for.
@@ -182,18 +187,16 @@ struct SessionUnderTest {
 };
 
 // The whole window, for what only the widgets do (layout, keys, grid).
-struct WindowUnderTest {
-    QTemporaryDir folder;
-    TestClock clock;
-    CapturedReports reports;
+struct WindowUnderTest : TestSurroundings {
     std::unique_ptr<MainWindow> window;
 
-    explicit WindowUnderTest(double pace = 0, const QString& open = {}, int largeScale = 4) {
-        window = std::make_unique<MainWindow>(clock, testSettings(folder, pace, open, largeScale));
+    explicit WindowUnderTest(double pace = 0, const QString& open = {}, int largeScale = 4)
+        : window(std::make_unique<MainWindow>(clock, testSettings(folder, pace, open, largeScale))) {
         session().setSaveReporter(&reports);
         window->show();
     }
     PictureSession& session() { return window->session(); }
+    // Start-up, waited for.
     void start() {
         session().start();
         settle(session());
