@@ -135,6 +135,7 @@ void PictureSession::carryOut(const Waiting& command) {
         case WindowAction::Variations: toggleVariations(); break;
         case WindowAction::TakeVariation: adoptVariation(*command.variation); break;
         case WindowAction::Large: makeLarge(); break;
+        case WindowAction::ArtFrame: emit frameRequested(); break;
     }
 }
 

@@ -153,6 +153,8 @@ signals:
     void runFinished();
     // "exit" has cleared the window: the program should end now.
     void exitRequested();
+    // The art frame was asked for (key F11); the widgets open it.
+    void frameRequested();
 
 private:
     // A command waiting its turn.
