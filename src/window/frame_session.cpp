@@ -203,12 +203,16 @@ void FrameSession::presentFrame(JobControl& control, bool& named) {
         });
     }
     // One frame on its way at a time; it is read on the GUI thread while the
-    // picture's threads go on painting.
-    if (framesInFlight_.load() > 0) return;
+    // picture's threads go on painting. A large picture's frames come less
+    // often: reading them takes at most a quarter of the GUI thread's time.
+    const auto now = [] { return std::chrono::steady_clock::now().time_since_epoch().count(); };
+    if (framesInFlight_.load() > 0 || now() < nextFrameAt_.load()) return;
     ++framesInFlight_;
-    control.post([this] {
-        --framesInFlight_;
+    control.post([this, now] {
+        const auto began = now();
         emit shown(toQImageWhilePainted(*picture_));
+        nextFrameAt_.store(now() + 3 * (now() - began));
+        --framesInFlight_;
     });
 }
 

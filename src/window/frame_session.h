@@ -140,6 +140,7 @@ private:
     std::chrono::milliseconds pausedRemaining_{0};
     std::atomic<bool> hurry_{false};
     std::atomic<int> framesInFlight_{0};
+    std::atomic<std::chrono::steady_clock::rep> nextFrameAt_{0};  // no frame is read before
 
     BackgroundJob growth_;
     BackgroundJob remaker_;
