@@ -4,6 +4,8 @@
 // the options say what they should.
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <bit>
 
@@ -19,6 +21,7 @@
 #include "platform/system_clock.h"
 #include "window/frame_options.h"
 #include "window/frame_session.h"
+#include "window/frame_window.h"
 
 namespace momentart::testing {
 namespace {
@@ -178,6 +181,30 @@ TEST(FrameSession, NewPicturesComeOnTheTimerWhichSpacePauses) {
     frame->perform(FrameAction::PauseResume);
     settle(*frame.session, 1000ms);
     EXPECT_GT(frame->picturesMade(), made);
+}
+
+TEST(FrameWindow, ThePictureIsCentredPixelForPixelTheCaptionFadesAndThePointerHides) {
+    FrameUnderTest frame(frameOf(1, 5));
+    FrameWindow window(*frame.session);
+    window.resize(1300, 1000);
+    window.show();
+    frame->start();
+    settle(*frame.session, 300ms);
+    EXPECT_EQ(window.pictureRect(), QRect(50, 50, 1200, 900));
+    EXPECT_TRUE(window.captionText().startsWith(frame->history().at(0).summary.name.c_str()));
+    EXPECT_GT(window.captionOpacity(), 0.5);
+    settle(*frame.session, std::chrono::milliseconds(kCaptionMilliseconds + 1500));
+    EXPECT_TRUE(window.captionText().isEmpty());
+    EXPECT_EQ(window.cursor().shape(), Qt::BlankCursor);
+    QImage screen = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(screen.copy(window.pictureRect()), toQImage(frame->shownPicture()));
+    QPainter(&screen).fillRect(window.pictureRect(), Qt::black);
+    QImage black(screen.size(), QImage::Format_RGB32);
+    black.fill(Qt::black);
+    EXPECT_EQ(screen, black) << "not black around the picture";
+    QMouseEvent move(QEvent::MouseMove, QPointF(10, 10), QPointF(10, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &move);
+    EXPECT_NE(window.cursor().shape(), Qt::BlankCursor);
 }
 
 TEST(FrameSchedule, EachSourceGivesTheSeedAndMomentOfItsRule) {
