@@ -76,6 +76,7 @@ void FrameSession::perform(FrameAction action) {
         if (paused_) {
             pausedRemaining_ = timer_.isActive() ? timer_.remainingTimeAsDuration() : std::chrono::milliseconds(0);
             timer_.stop();
+            due_ = false;
         } else if (settings_.timing.onTheMinute || pausedRemaining_.count() <= 0) {
             restartTimer();
         } else {
