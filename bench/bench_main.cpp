@@ -113,5 +113,25 @@ int main(int argc, char** argv) {
     printRatio("batch of 32 on one job, per picture / geometry only", oneJob, geometry, "");
     printRatio("pictures per second, every core / one job", "", ratio(oneJob.wall, everyCore.wall),
                "goal >= 1.9 on 2 cores");
+
+    // The art frame's picture (scale 2) against the window's, in wall time:
+    // from the key to its first pixels on screen, and to the picture done.
+    for (const char* pace : {"0", "2"}) {
+        const std::string iterations = std::string(pace) == "0" ? "16" : "2";
+        const std::string window = "WindowPicture/pace:" + std::string(pace) + "/iterations:" + iterations +
+                                   "/manual_time";
+        for (const char* jobs : {"1", "2"}) {
+            const std::string frame = "FramePicture/jobs:" + std::string(jobs) + "/pace:" + pace +
+                                      "/iterations:" + iterations + "/manual_time";
+            for (const char* figure : {"first s", "done s"}) {
+                const std::string what = std::string("frame K=2, ") + jobs + " job" +
+                                         (std::string(jobs) == "1" ? ", " : "s, ") + "pace " + pace + ": " +
+                                         (std::string(figure) == "first s" ? "to first pixels" : "done") +
+                                         " / window's";
+                printRatio(what.c_str(), "",
+                           ratio(reporter.counter(frame, figure), reporter.counter(window, figure)), "");
+            }
+        }
+    }
     return 0;
 }

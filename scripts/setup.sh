@@ -5,8 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # dpkg-dev and file: scripts/package.sh reads the program's library
-# dependencies with them.
+# dependencies with them. libxcb1-dev: the art frame asks the X display for a
+# screensaver's window. xvfb, libx11-dev, libxtst-dev and dbus-daemon: the
+# art frame's tests run it on an X server of their own, read its pixels, press
+# its keys, and answer its D-Bus calls on a session bus of their own.
 scripts/install-packages.sh cmake g++ make qt6-base-dev libpng-dev libgtest-dev libgmock-dev libbenchmark-dev \
-    fonts-dejavu-core dpkg-dev file
+    fonts-dejavu-core dpkg-dev file libxcb1-dev xvfb libx11-dev libxtst-dev dbus-daemon
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null

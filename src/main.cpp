@@ -10,6 +10,7 @@
 #include "cli/sheet_command.h"
 #include "cli/vary_command.h"
 #include "platform/display.h"
+#include "window/frame_main.h"
 #include "window/window_main.h"
 
 namespace {
@@ -42,6 +43,22 @@ const Command kCommands[] = {
      momentart::historyCommand, [](const QStringList&) { return false; }},
 };
 
+// A command of the window library: it makes its own application object.
+struct WindowCommandEntry {
+    const char* name;
+    const char* summary;
+    int (*run)(int argc, char** argv);
+};
+
+const WindowCommandEntry kWindowCommands[] = {
+    {"frame", "the art frame: pictures one after another, full screen at the largest whole "
+              "scale, or as a screensaver", momentart::frameMain},
+};
+
+QString commandLine(const char* name, const char* summary) {
+    return QString("  %1 %2\n").arg(QString(name).leftJustified(10)).arg(summary);
+}
+
 QString mainHelp() {
     QString text =
         "usage: momentart [window options]\n"
@@ -52,8 +69,8 @@ QString mainHelp() {
         "one picture headless instead and says where it went). Given a picture momentart\n"
         "saved, or its recipe, the window opens on that picture and goes on from it.\n\n"
         "commands:\n";
-    for (const Command& command : kCommands)
-        text += QString("  %1 %2\n").arg(QString(command.name).leftJustified(10)).arg(command.summary);
+    for (const Command& command : kCommands) text += commandLine(command.name, command.summary);
+    for (const WindowCommandEntry& command : kWindowCommands) text += commandLine(command.name, command.summary);
     text += "\n'momentart COMMAND --help' lists a command's options;\n"
             "'momentart --version' (or -V) prints the version.\n";
     const QString window = momentart::windowHelp();
@@ -109,6 +126,8 @@ int main(int argc, char** argv) {
     const char* first = argc > 1 ? argv[1] : "";
     for (const Command& command : kCommands)
         if (std::strcmp(first, command.name) == 0) return runCommand(command, argc, argv);
+    for (const WindowCommandEntry& command : kWindowCommands)
+        if (std::strcmp(first, command.name) == 0) return command.run(argc, argv);
     if (std::strcmp(first, "--help") == 0 || std::strcmp(first, "-h") == 0) {
         QTextStream(stdout) << mainHelp();
         return 0;

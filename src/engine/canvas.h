@@ -3,6 +3,7 @@
 // caller (the window, the renderer, a batch worker).
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -38,14 +39,24 @@ public:
     // Paints every pixel black (the background of every run).
     void clear() { pixels_.assign(pixels_.size(), 0); }
 
-    // Sets one pixel; points outside the picture change nothing.
+    // Sets one pixel; points outside the picture change nothing. The store
+    // is atomic (relaxed, a plain store on common machines), so a picture
+    // painted by several threads may be shown while it grows.
     void set(int column, int row, ColourNumber colour) {
         if (column >= 0 && column < width_ && row >= 0 && row < height_)
-            pixels_[static_cast<std::size_t>(row) * width_ + column] = colour;
+            std::atomic_ref(pixels_[static_cast<std::size_t>(row) * width_ + column])
+                .store(colour, std::memory_order_relaxed);
     }
 
     ColourNumber at(int column, int row) const {
         return pixels_[static_cast<std::size_t>(row) * width_ + column];
+    }
+
+    // A pixel read while other threads may be painting: the colour before
+    // or after their store, never a mixture.
+    ColourNumber atWhilePainted(int column, int row) const {
+        auto& pixel = const_cast<ColourNumber&>(pixels_[static_cast<std::size_t>(row) * width_ + column]);
+        return std::atomic_ref(pixel).load(std::memory_order_relaxed);
     }
 
     // Row-major pixels, row 0 first.

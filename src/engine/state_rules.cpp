@@ -6,6 +6,7 @@
 
 #include "engine/canvas.h"
 #include "engine/generation/catalogue.h"
+#include "engine/generation/run.h"
 
 namespace momentart {
 
@@ -22,6 +23,12 @@ bool oneOf(double v, std::initializer_list<double> values) {
 // before the first run they are still 0.
 bool repeating(const S& s) { return s.izbors == 1; }
 bool orStartUp(const S& s, double v, bool afterRun) { return afterRun || (!repeating(s) && v == 0); }
+
+// What a run leaves in `sir` and `vis`: the picture's width or height, `unit`
+// times its scale (0 before the first run).
+bool sizeOfScale(double v, int unit) {
+    return v == 0 || (whole(v, unit, unit * kLargestScale) && std::fmod(v, unit) == 0);
+}
 
 // The scheme numbers each colouring family has.
 bool schemeOfFamily(const S& s) {
@@ -56,8 +63,8 @@ constexpr NumberRule kNumberRules[] = {
      "a drawing mode 1, 3, 12, 13 or 17"},
     {"negat", [](const S& s) { return oneOf(s.negat, {0, 1, 2}); }, "0, 1 or 2"},
     {"kriz", [](const S& s) { return orStartUp(s, s.kriz, oneOf(s.kriz, {1, 2})); }, "1 or 2"},
-    {"sir", [](const S& s) { return oneOf(s.sir, {0, Canvas::kWidth}); }, "0 or 600"},
-    {"vis", [](const S& s) { return oneOf(s.vis, {0, Canvas::kHeight}); }, "0 or 450"},
+    {"sir", [](const S& s) { return sizeOfScale(s.sir, Canvas::kWidth); }, "0 or 600 K for a scale K of 1 to 16"},
+    {"vis", [](const S& s) { return sizeOfScale(s.vis, Canvas::kHeight); }, "0 or 450 K for a scale K of 1 to 16"},
     {"sir0", [](const S& s) { return s.sir0 == 1030; }, "1030"},
     {"vis0", [](const S& s) { return s.vis0 == 770; }, "770"},
     {"vsehbarv", [](const S& s) { return s.vsehbarv == 16777215; }, "16777215"},

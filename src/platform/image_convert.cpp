@@ -5,20 +5,32 @@
 namespace momentart {
 
 namespace {
-constexpr int kDotsPerMetre96 = 3780;
-}  // namespace
 
-QImage toQImage(const Canvas& canvas, int firstRow) {
+constexpr int kDotsPerMetre96 = 3780;
+
+// The canvas from `firstRow` down, each pixel read by `pixel(column, row)`.
+template <typename Read>
+QImage rgb32Image(const Canvas& canvas, int firstRow, Read pixel) {
     QImage image(canvas.width(), canvas.height() - firstRow, QImage::Format_RGB32);
     if (image.isNull()) throw std::bad_alloc();
     for (int row = firstRow; row < canvas.height(); ++row) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(row - firstRow));
         for (int column = 0; column < canvas.width(); ++column) {
-            const ColourNumber c = canvas.at(column, row);
+            const ColourNumber c = pixel(column, row);
             line[column] = qRgb(redOf(c), greenOf(c), blueOf(c));
         }
     }
     return image;
+}
+
+}  // namespace
+
+QImage toQImage(const Canvas& canvas, int firstRow) {
+    return rgb32Image(canvas, firstRow, [&](int column, int row) { return canvas.at(column, row); });
+}
+
+QImage toQImageWhilePainted(const Canvas& canvas) {
+    return rgb32Image(canvas, 0, [&](int column, int row) { return canvas.atWhilePainted(column, row); });
 }
 
 QImage toRgb888(const Canvas& canvas) {

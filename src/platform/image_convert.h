@@ -11,6 +11,11 @@ namespace momentart {
 // std::bad_alloc when the image's memory cannot be had.
 QImage toQImage(const Canvas& canvas, int firstRow = 0);
 
+// The same while threads may still be painting the canvas (a frame of a
+// picture growing on several threads): each pixel as it was before or after
+// its store.
+QImage toQImageWhilePainted(const Canvas& canvas);
+
 // The canvas as a 24-bit RGB image (3 bytes a pixel): what files are written
 // from. Throws std::bad_alloc when the image's memory cannot be had.
 QImage toRgb888(const Canvas& canvas);

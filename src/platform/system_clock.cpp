@@ -5,17 +5,20 @@
 
 namespace momentart {
 
-std::uint32_t timerSeedNow() {
-    const float seconds = static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+std::uint32_t timerSeedAt(const QTime& time) {
+    const float seconds = static_cast<float>(time.msecsSinceStartOfDay() / 1000.0);
     return std::bit_cast<std::uint32_t>(seconds);
 }
 
-CalendarTime calendarNow() {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDate date = now.date();
-    const QTime time = now.time();
+std::uint32_t timerSeedNow() { return timerSeedAt(QTime::currentTime()); }
+
+CalendarTime calendarAt(const QDateTime& moment) {
+    const QDate date = moment.date();
+    const QTime time = moment.time();
     return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
 }
+
+CalendarTime calendarNow() { return calendarAt(QDateTime::currentDateTime()); }
 
 std::uint32_t SystemClock::timerSeed() { return timerSeedNow(); }
 CalendarTime SystemClock::now() { return calendarNow(); }

@@ -17,10 +17,13 @@
 #include <QVBoxLayout>
 
 #include "platform/recipe_file.h"
+#include "platform/worker_pool.h"
+#include "window/frame_window.h"
 #include "window/large_render_status.h"
 #include "window/pacing_observer.h"
 #include "window/picture_panel.h"
 #include "window/picture_view.h"
+#include "window/screen_facts.h"
 #include "window/thumbnail_strip.h"
 #include "window/variation_grid.h"
 
@@ -52,13 +55,6 @@ private:
 constexpr QPoint kPanelAt{724, 4};
 constexpr int kMargin = 8;
 
-// The frame interval of the screen a widget is on (1/60 s when unknown).
-double frameSecondsOf(const QWidget* widget) {
-    const QScreen* screen = widget->screen();
-    const double rate = screen != nullptr ? screen->refreshRate() : 0.0;
-    return rate >= 1.0 ? 1.0 / rate : 1.0 / 60.0;
-}
-
 // The pictures and recipes the window opens.
 bool opensAsPicture(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -89,7 +85,7 @@ void fitCaption(QPushButton* button) {
 }  // namespace
 
 MainWindow::MainWindow(Clock& clock, const WindowSettings& settings, QWidget* parent) : QWidget(parent) {
-    session_ = new PictureSession(clock, settings, frameSecondsOf(this), this);
+    session_ = new PictureSession(clock, settings, frameSecondsOf(screen()), this);
     setObjectName("Form1");
     setWindowTitle("Form1");
     setAcceptDrops(true);
@@ -135,6 +131,7 @@ MainWindow::MainWindow(Clock& clock, const WindowSettings& settings, QWidget* pa
     showHistory();
 }
 
+// The frame goes before the session it was started from.
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildCommands() {
@@ -188,6 +185,37 @@ void MainWindow::connectSession() {
     connect(&s, &PictureSession::reported, this, &MainWindow::showStatus);
     connect(&s, &PictureSession::waitingChanged, this, &MainWindow::showWaiting);
     connect(&s, &PictureSession::markChanged, client_, qOverload<>(&QWidget::update));
+    connect(&s, &PictureSession::frameRequested, this, &MainWindow::openFrame);
+}
+
+void MainWindow::openFrame() {
+    if (frame_ != nullptr) return;
+    QScreen* screen = this->screen();
+    FrameSettings settings;
+    settings.scale = largestScaleFitting(physicalPixels(*screen));
+    settings.jobs = everyCore();
+    settings.pace = session_->settings().pace;
+    settings.historyFolder = session_->settings().historyFolder;
+    settings.historyKeep = session_->settings().historyKeep;
+    frameSession_ = std::make_unique<FrameSession>(settings, frameSecondsOf(screen));
+    frame_ = std::make_unique<FrameWindow>(*frameSession_);
+    frame_->addLeaveKey(QKeySequence(Qt::Key_F11));
+    // Left from inside the frame's own key handling: closed once that is over.
+    connect(frameSession_.get(), &FrameSession::leaveRequested, this, &MainWindow::closeFrame, Qt::QueuedConnection);
+    frame_->showFullScreenOn(screen);
+    frameSession_->startFrom(session_->state(), session_->history());
+}
+
+void MainWindow::closeFrame() {
+    const int made = frameSession_ != nullptr ? frameSession_->picturesMade() : 0;
+    frame_.reset();
+    frameSession_.reset();
+    activateWindow();
+    if (made > 0)
+        showStatus(QString("The art frame made %1 picture%2; 'momentart history' lists them")
+                       .arg(made)
+                       .arg(made == 1 ? "" : "s"),
+                   false);
 }
 
 void MainWindow::showHistory() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "engine/host.h"
 #include "window/picture_session.h"
@@ -14,6 +15,8 @@ class QPushButton;
 
 namespace momentart {
 
+class FrameSession;
+class FrameWindow;
 class LargeRenderStatus;
 class PicturePanel;
 class PictureView;
@@ -34,6 +37,8 @@ public:
     // The widget whose coordinates are the window's drawing coordinates.
     QWidget& client() const { return *client_; }
     QString statusText() const;
+    // The art frame while it is open (key F11), else null.
+    FrameWindow* frame() const { return frame_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,6 +57,9 @@ private:
     void showWaiting(int count);
     // Keeps the window's frame, title bar included, on the screen.
     void fitOnScreen();
+    // The art frame over this window's screen, going on from its pictures.
+    void openFrame();
+    void closeFrame();
 
     PictureSession* session_ = nullptr;
     QWidget* client_ = nullptr;
@@ -64,6 +72,8 @@ private:
     QLabel* waiting_ = nullptr;
     QPushButton* back_ = nullptr;
     QPushButton* forward_ = nullptr;
+    std::unique_ptr<FrameSession> frameSession_;
+    std::unique_ptr<FrameWindow> frame_;
     bool fitPending_ = false;  // restored from maximised, not yet fitted onto the screen
 };
 

@@ -19,8 +19,10 @@ public:
     // `paceSeconds`: how long a whole picture takes to appear (0: as fast as
     // it is computed). `frameSeconds`: the display's frame interval.
     // `present` is called with the canvas whenever a frame is due; `stop`,
-    // if given, ends the run early (and any waiting) when it says so.
-    PacingObserver(double paceSeconds, double frameSeconds, Present present, Stop stop = {});
+    // if given, ends the run early (and any waiting) when it says so;
+    // `hurry`, if given, ends the waiting only: the rest of the picture comes
+    // as fast as it is computed.
+    PacingObserver(double paceSeconds, double frameSeconds, Present present, Stop stop = {}, Stop hurry = {});
 
     void progress(const Canvas& canvas, long visited, long total) override;
     bool stopRequested() override { return stop_ && stop_(); }
@@ -30,11 +32,13 @@ public:
 
 private:
     double elapsed() const;
+    bool waits() { return !stopRequested() && !(hurry_ && hurry_()); }
 
     double pace_;
     double frame_;
     Present present_;
     Stop stop_;
+    Stop hurry_;
     std::chrono::steady_clock::time_point start_;
     double lastFrame_ = 0;
     long frames_ = 0;

@@ -55,7 +55,17 @@ PictureSession::PictureSession(Clock& clock, const WindowSettings& settings, dou
       picture_(std::make_unique<Canvas>()),
       export_(std::make_unique<Canvas>()),
       earlier_(std::make_unique<Canvas>()),
-      store_(settings.historyFolder, settings.historyKeep) {}
+      historyWriter_(settings.historyFolder, settings.historyKeep) {
+    connect(&historyWriter_, &HistoryWriter::written, this, [this](int index, const QString& path) {
+        HistoryPicture& picture = history_.at(index);
+        if (!picture.recipeFile.isEmpty()) return;
+        picture.recipeFile = path;
+        emit historyChanged();
+    });
+    connect(&historyWriter_, &HistoryWriter::failed, this, [this](const QString& error) {
+        report("History is not kept on disk this session: " + error, true);
+    });
+}
 
 // The jobs are members: each cancels and waits for its work as it goes.
 PictureSession::~PictureSession() = default;
@@ -75,9 +85,7 @@ void PictureSession::start() {
 
 bool PictureSession::busy() const { return carrying_ || growth_.running() || remaker_.running(); }
 
-int PictureSession::historyWritesPending() const {
-    return static_cast<int>(historyToWrite_.size()) + (historyWriter_.running() ? 1 : 0);
-}
+int PictureSession::historyWritesPending() const { return historyWriter_.pending(); }
 
 void PictureSession::perform(WindowAction action) {
     if (action == WindowAction::CancelOrExit) return cancelOrExit();
@@ -127,6 +135,7 @@ void PictureSession::carryOut(const Waiting& command) {
         case WindowAction::Variations: toggleVariations(); break;
         case WindowAction::TakeVariation: adoptVariation(*command.variation); break;
         case WindowAction::Large: makeLarge(); break;
+        case WindowAction::ArtFrame: emit frameRequested(); break;
     }
 }
 
@@ -247,36 +256,10 @@ void PictureSession::keepInHistory(const QString& openedFrom) {
     history_.add({record_.recipe, summarizePicture(record_.recipe), thumbnailOf(toQImage(*picture_)),
                   QDateTime::currentDateTime(), openedFrom, {}});
     emit historyChanged();
-    if (historyFailed_ || store_.folder().isEmpty()) return;
     // Written in the order made, one at a time, so a slow disk never holds
     // up the window or the next picture.
-    historyToWrite_.emplace_back(history_.size() - 1, record_.recipe);
-    writeNextHistoryFile();
-}
-
-void PictureSession::writeNextHistoryFile() {
-    if (historyWriter_.running() || historyToWrite_.empty() || historyFailed_) return;
-    auto [index, recipe] = historyToWrite_.front();
-    historyToWrite_.pop_front();
-    const QString name = QString::fromStdString(history_.at(index).summary.name);
-    historyWriter_.start(
-        [this, index, recipe, name](JobControl& control) {
-            const HistoryStore::Added added = store_.add(recipe, name);
-            control.post([this, index, added] {
-                if (!added.error.isEmpty()) {
-                    if (!historyFailed_) report("History is not kept on disk this session: " + added.error, true);
-                    historyFailed_ = true;
-                    historyToWrite_.clear();
-                    return;
-                }
-                HistoryPicture& picture = history_.at(index);
-                if (picture.recipeFile.isEmpty()) {
-                    picture.recipeFile = added.path;
-                    emit historyChanged();
-                }
-            });
-        },
-        [this] { writeNextHistoryFile(); });
+    historyWriter_.add(history_.size() - 1, record_.recipe,
+                       QString::fromStdString(history_.shown().summary.name));
 }
 
 void PictureSession::showFromHistory(int index) {

@@ -19,9 +19,9 @@
 #include "engine/recipe.h"
 #include "engine/state.h"
 #include "platform/background_job.h"
-#include "platform/history_store.h"
 #include "platform/renderer.h"
 #include "window/export.h"
+#include "window/history_writer.h"
 #include "window/picture_history.h"
 #include "window/window_commands.h"
 
@@ -153,6 +153,8 @@ signals:
     void runFinished();
     // "exit" has cleared the window: the program should end now.
     void exitRequested();
+    // The art frame was asked for (key F11); the widgets open it.
+    void frameRequested();
 
 private:
     // A command waiting its turn.
@@ -177,7 +179,6 @@ private:
 
     // The history: kept in memory, written to its folder one file at a time.
     void keepInHistory(const QString& openedFrom);
-    void writeNextHistoryFile();
     void showFromHistory(int index);
 
     void save(const QString& root);
@@ -212,10 +213,7 @@ private:
     std::unique_ptr<Canvas> earlier_;
     BackgroundJob remaker_;
     PictureHistory history_;
-    HistoryStore store_;  // used by historyWriter_'s work only
-    BackgroundJob historyWriter_;
-    std::deque<std::pair<int, Recipe>> historyToWrite_;  // history index, recipe
-    bool historyFailed_ = false;  // reported once, then history goes on without disk
+    HistoryWriter historyWriter_;
 
     bool variationsOpen_ = false;
     BackgroundJob variations_;

@@ -61,6 +61,17 @@ QString takePictureFile(QStringList& arguments) {
 
 }  // namespace
 
+QString readPace(const ParsedOptions& options, double& pace) {
+    if (!options.has("pace")) return {};
+    const QString text = options.value("pace").trimmed();
+    bool ok = false;
+    const double seconds = text.toDouble(&ok);
+    if (!ok || !std::isfinite(seconds) || seconds < 0)
+        return "--pace must be a number of seconds, 0 or more, not '" + options.value("pace") + "'";
+    pace = seconds;
+    return {};
+}
+
 QString windowHelp() {
     QList<QPair<QString, QString>> keys;
     for (const WindowCommand& command : windowCommands())
@@ -87,14 +98,7 @@ QString readWindowSettings(const QStringList& given, WindowSettings& settings, b
     const WholeOption keep = wholeOption(options, "history-keep", 1, 100000000, kHistoryKeep);
     if (!keep.error.isEmpty()) return keep.error;
     settings.historyKeep = static_cast<int>(keep.value);
-    if (options.has("pace")) {
-        const QString text = options.value("pace").trimmed();
-        bool ok = false;
-        const double pace = text.toDouble(&ok);
-        if (!ok || !std::isfinite(pace) || pace < 0)
-            return "--pace must be a number of seconds, 0 or more, not '" + options.value("pace") + "'";
-        settings.pace = pace;
-    }
+    if (const QString error = readPace(options, settings.pace); !error.isEmpty()) return error;
     const WholeOption large = wholeOption(options, "large-scale", 2, kLargestScale, 4);
     if (!large.error.isEmpty()) return large.error;
     settings.largeScale = static_cast<int>(large.value);

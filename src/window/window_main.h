@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/options.h"
 #include "window/main_window.h"
 
 namespace momentart {
@@ -13,6 +14,9 @@ int windowMain(int argc, char** argv);
 
 // The help text of the window's options.
 QString windowHelp();
+
+// --pace SECONDS, if given, into `pace`: an error line, or an empty string.
+QString readPace(const ParsedOptions& options, double& pace);
 
 // Reads the window's options into `settings`. Returns a one-line error, or
 // an empty string; `help` is set when --help was asked for, and

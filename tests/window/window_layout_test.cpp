@@ -88,8 +88,8 @@ TEST(WindowLayout, TabOrderFollowsTheTable) {
 TEST(WindowLayout, EachCommandButtonHasOneKeyAndTheWideButtonsNone) {
     WindowUnderTest w;
     const QList<QShortcut*> shortcuts = w->findChildren<QShortcut*>();
-    // Four of the five buttons, Escape (cancel, or exit), Left, Right, Ctrl+S, L and V.
-    EXPECT_EQ(shortcuts.size(), 10);
+    // Four of the five buttons, Escape (cancel, or exit), Left, Right, Ctrl+S, L, V and F11.
+    EXPECT_EQ(shortcuts.size(), 11);
     const QShortcut* escape = w->findChild<QShortcut*>("EscKey");
     ASSERT_NE(escape, nullptr);
     EXPECT_EQ(escape->key(), QKeySequence(Qt::Key_Escape));
