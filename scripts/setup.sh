@@ -5,8 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # dpkg-dev and file: scripts/package.sh reads the program's library
-# dependencies with them.
+# dependencies with them. libllvmlibc-22-dev and libmpfr-dev: the correctly
+# rounded maths (src/maths).
 scripts/install-packages.sh cmake g++ make qt6-base-dev libpng-dev libgtest-dev libgmock-dev libbenchmark-dev \
-    fonts-dejavu-core dpkg-dev file
+    fonts-dejavu-core dpkg-dev file libllvmlibc-22-dev libmpfr-dev
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
