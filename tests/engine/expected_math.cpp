@@ -1,15 +1,17 @@
-#include "library_math.h"
+#include "expected_math.h"
 
 #include <cmath>
 
-namespace momentart::library {
+#include "maths/correctly_rounded.h"
 
-double sin(double v) { return std::sin(v); }
-double cos(double v) { return std::cos(v); }
-double tan(double v) { return std::tan(v); }
-double atan(double v) { return std::atan(v); }
-double log(double v) { return std::log(v); }
+namespace momentart::expected {
+
+double sin(double v) { return maths::sin(v); }
+double cos(double v) { return maths::cos(v); }
+double tan(double v) { return maths::tan(v); }
+double atan(double v) { return maths::atan(v); }
+double log(double v) { return maths::log(v); }
 double sqrt(double v) { return std::sqrt(v); }
-double pow(double base, double exponent) { return std::pow(base, exponent); }
+double pow(double base, double exponent) { return maths::pow(base, exponent); }
 
-}  // namespace momentart::library
+}  // namespace momentart::expected

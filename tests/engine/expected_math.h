@@ -1,12 +1,11 @@
-// The C library's functions for expected values, always called at run time.
-// A compiler computes std::sin(1.5) or std::pow(x, 2.0) of known arguments
-// itself, correctly rounded, while the engine calls the library, which may
-// differ in the last bit; an expected value folded at compile time tests the
-// compiler, not the code. These bodies live in another translation unit, so
-// every call reaches the library.
+// The correctly rounded functions of every new picture, for expected values
+// of formulas evaluated outside a run (in the correctly rounded maths).
+// Called through these bodies in another translation unit, so that no
+// compiler computes an expected value itself (it would fold std::sin(1.5),
+// and pow(x, 2.0) into x * x).
 #pragma once
 
-namespace momentart::library {
+namespace momentart::expected {
 
 double sin(double v);
 double cos(double v);
@@ -16,4 +15,4 @@ double log(double v);
 double sqrt(double v);
 double pow(double base, double exponent);
 
-}  // namespace momentart::library
+}  // namespace momentart::expected
