@@ -73,6 +73,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 #include "maths/double_double.h"
 #include "maths/reference.h"
@@ -81,6 +82,7 @@ namespace momentart::maths {
 
 namespace {
 
+constexpr double kUndecided = std::numeric_limits<double>::quiet_NaN();
 constexpr int kLogCells = 256;
 constexpr int kFirstHalvedCell = 106;  // cells from here on hold m >= sqrt 2
 constexpr int kExpCells = 128;
@@ -278,12 +280,13 @@ double rounded(DoubleDouble r, double relativeBound, int exponent) {
     const double bound = r.hi * relativeBound;
     const double below = r.hi + (r.lo - bound);
     const double above = r.hi + (r.lo + bound);
-    if (below != above) return std::nan("");
+    if (below != above) return kUndecided;
     return below * fromBits(static_cast<std::uint64_t>(exponent + 1023) << 52);
 }
 
 bool isWhole(double v) { return v == std::trunc(v); }
-bool isOdd(double v) { return isWhole(v) && std::fabs(v) < 0x1p53 && std::fmod(v, 2.0) != 0; }
+// Halving is exact, so a whole v is odd when its half is not whole.
+bool isOdd(double v) { return isWhole(v) && !isWhole(v * 0.5); }
 
 // |x|^y for finite x != 0, |x| != 1 and finite y != 0; NaN when undecided.
 double magnitudePower(double a, double y) {
@@ -294,7 +297,7 @@ double magnitudePower(double a, double y) {
     if (std::fabs(t.hi) < 0x1p-60) return 1.0;  // within 2^-59 of 1
     if (t.hi > 710) return HUGE_VAL;            // above e^709.99 > the largest double
     if (t.hi < -746) return 0.0;                // below half the smallest subnormal, e^-745.13
-    if (t.hi > 709 || t.hi < -708) return std::nan("");  // near overflow or subnormal
+    if (t.hi > 709 || t.hi < -708) return kUndecided;  // near overflow or subnormal
     const ExpReduction exp = reduceExp(t, tb);
     const double quick = rounded(quickExp(exp, tb), std::fabs(t.hi) * 0x1p-64 + 0x1p-64, exp.exponent);
     if (!std::isnan(quick)) return quick;
@@ -309,18 +312,17 @@ double correctlyRoundedPow(double x, double y) {
     // The C library's special cases (C99 Annex F).
     if (y == 0 || x == 1) return 1.0;
     if (std::isnan(x) || std::isnan(y)) return x + y;
-    const bool odd = isOdd(y);
     if (x == 0 || std::isinf(x)) {
         const bool large = (x == 0) == (y < 0);
         const double magnitude = large ? HUGE_VAL : 0.0;
-        return odd && std::signbit(x) ? -magnitude : magnitude;
+        return isOdd(y) && std::signbit(x) ? -magnitude : magnitude;
     }
     if (std::isinf(y)) {
         const double a = std::fabs(x);
         if (a == 1) return 1.0;
         return (a > 1) == (y > 0) ? HUGE_VAL : 0.0;
     }
-    if (x < 0 && !isWhole(y)) return std::nan("");
+    if (x < 0 && !isWhole(y)) return kUndecided;
     // Exact or correctly rounded by one operation.
     if (y == 1) return x;
     if (y == 2) return x * x;
@@ -328,7 +330,7 @@ double correctlyRoundedPow(double x, double y) {
     if (y == 0.5 && x > 0) return std::sqrt(x);
     const double magnitude = std::fabs(x) == 1 ? 1.0 : magnitudePower(std::fabs(x), y);
     if (std::isnan(magnitude)) return reference(Function::Pow, x, y);
-    return x < 0 && odd ? -magnitude : magnitude;
+    return x < 0 && isOdd(y) ? -magnitude : magnitude;
 }
 
 }  // namespace momentart::maths
