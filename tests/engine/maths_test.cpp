@@ -70,60 +70,38 @@ TEST(Maths, NewPicturesEqualThePicturesMpfrMakesOfEveryTypeAndFormulaGroup) {
     EXPECT_GE(compared, 58 + 1);
 }
 
-// A picture of each maths from the same state, recorded.
-struct TwoPictures {
-    Recipe recipe;  // of the correctly rounded one
-    std::unique_ptr<Canvas> rounded = std::make_unique<Canvas>(), library = std::make_unique<Canvas>();
-};
-
-TwoPictures twoPictures(std::uint32_t seed, int type) {
-    TwoPictures two;
-    RunOptions options(type);
-    for (Canvas* canvas : {two.library.get(), two.rounded.get()}) {
+TEST(Maths, ARecipeSaysWhichMathsMadeItsPictureAndOneWithoutTheKeyIsTheCLibrarys) {
+    // A feedback type, whose pictures differ between the maths.
+    Recipe recipe;
+    std::unique_ptr<Canvas> made[2] = {std::make_unique<Canvas>(), std::make_unique<Canvas>()};
+    for (const Maths maths : {Maths::CLibrary, Maths::CorrectlyRounded}) {
         GenerationState s;
-        startup(s, seed);
-        testing::TestClock clock(seed);
+        startup(s, 61);
+        testing::TestClock clock(61);
         RunHost host{clock};
-        options.maths = canvas == two.library.get() ? Maths::CLibrary : Maths::CorrectlyRounded;
-        two.recipe = makeimageRecorded(s, *canvas, host, options);
+        RunOptions options(61);
+        options.maths = maths;
+        recipe = makeimageRecorded(s, *made[static_cast<int>(maths)], host, options);
     }
-    return two;
-}
-
-TEST(Maths, ARecipeSaysWhichMathsMadeItsPictureAndOneWithoutSaysTheCLibrarys) {
-    // A feedback type (group 16), whose pictures differ between the maths.
-    const TwoPictures two = twoPictures(61, 61);
-    ASSERT_FALSE(*two.rounded == *two.library);
-    EXPECT_EQ(two.recipe.maths, Maths::CorrectlyRounded);
-    const std::string text = encodeRecipe(two.recipe);
-    const std::size_t key = text.find("\nmaths=correctly-rounded\n");
-    ASSERT_NE(key, std::string::npos);
-    std::string before = text;
-    before.erase(key + 1, std::string("maths=correctly-rounded\n").size());
-    std::string explicitLibrary = text;
-    explicitLibrary.replace(key + 1, 23, "maths=c-library");
-    const struct {
-        std::string text;
-        const Canvas& expected;
-    } cases[] = {{text, *two.rounded}, {testing::resigned(before), *two.library},
-                 {testing::resigned(explicitLibrary), *two.library}};
-    for (const auto& [recipeText, expected] : cases) {
-        const RecipeReading read = decodeRecipe(recipeText);
+    ASSERT_FALSE(*made[0] == *made[1]);
+    const std::string text = encodeRecipe(recipe);
+    const std::string key = "maths=correctly-rounded\n";
+    const std::size_t at = text.find("\n" + key) + 1;
+    ASSERT_NE(at, 0u);
+    const std::pair<std::string, Maths> cases[] = {
+        {text, Maths::CorrectlyRounded},
+        {testing::resigned(std::string(text).erase(at, key.size())), Maths::CLibrary},
+        {testing::resigned(std::string(text).replace(at, key.size(), "maths=c-library\n")), Maths::CLibrary}};
+    for (const auto& [given, maths] : cases) {
+        const RecipeReading read = decodeRecipe(given);
         ASSERT_TRUE(read.recipe) << read.error;
         GenerationState s;
         auto canvas = std::make_unique<Canvas>();
         remake(*read.recipe, s, *canvas, nullptr, nullptr, 2);
-        EXPECT_TRUE(*canvas == expected) << recipeText.substr(key, 40);
-        EXPECT_EQ(encodeRecipe(*read.recipe).find("\nmaths="), read.recipe->maths == Maths::CLibrary
-                                                                    ? std::string::npos
-                                                                    : key);
+        EXPECT_TRUE(*canvas == *made[static_cast<int>(maths)]) << given.substr(at, 30);
     }
-    std::string bad = text;
-    bad.replace(key + 1, 23, "maths=exact");
-    const RecipeReading read = decodeRecipe(testing::resigned(bad));
-    EXPECT_FALSE(read.recipe);
-    EXPECT_NE(read.error.find("maths 'exact' is not correctly-rounded or c-library"), std::string::npos)
-        << read.error;
+    const RecipeReading bad = decodeRecipe(testing::resigned(std::string(text).replace(at, key.size(), "maths=exact\n")));
+    EXPECT_NE(bad.error.find("maths 'exact' is not correctly-rounded or c-library"), std::string::npos) << bad.error;
 }
 
 }  // namespace
