@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
 
     const auto cost = [&](const char* name) { return reporter.perPicture(name); };
-    const auto engine = cost("EnginePictures/real_time");
+    const auto engine = cost("EnginePictures/rounded:1/real_time");
     const auto geometry = cost("GeometryOnly/real_time");
     const auto png = cost("PngWrite/real_time");
     const auto qtPng = cost("QtPngWrite/real_time");
@@ -132,6 +132,14 @@ int main(int argc, char** argv) {
                            ratio(reporter.counter(frame, figure), reporter.counter(window, figure)), "");
             }
         }
+    }
+    printRatio("engine picture, correctly rounded / C library's maths", engine,
+               cost("EnginePictures/rounded:0/real_time"), "goal <= 1.15");
+    const char* functions[] = {"sin", "cos", "tan", "atan", "log", "pow(x, 3)", "pow(x, 1/3)"};
+    for (int f = 0; f < 7; ++f) {
+        const std::string name = "MathsFunction/function:" + std::to_string(f) + "/rounded:";
+        const std::string what = std::string("correctly rounded ") + functions[f] + " / C library's";
+        printRatio(what.c_str(), cost((name + "1").c_str()), cost((name + "0").c_str()), "");
     }
     return 0;
 }

@@ -4,14 +4,15 @@
 cmake_minimum_required(VERSION 3.25)
 # Prints every include that breaks the rule and fails if there is one.
 
-set(allowed_engine engine)
+set(allowed_maths maths)
+set(allowed_engine engine maths)
 set(allowed_platform engine platform)
 set(allowed_cli engine platform cli)
 set(allowed_window engine platform window)
 
 get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
 set(violations "")
-foreach(folder engine platform cli window)
+foreach(folder maths engine platform cli window)
   file(GLOB_RECURSE sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
   if(NOT sources)
     list(APPEND violations "src/${folder}: no sources found")

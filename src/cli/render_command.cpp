@@ -130,6 +130,14 @@ bool stampFaceMissing(bool stamp, QTextStream& err) {
     return true;
 }
 
+// Which maths a picture made again from its recipe used, in one line.
+QString mathsLine(Maths maths) {
+    return maths == Maths::CorrectlyRounded
+               ? "maths: correctly rounded"
+               : "maths: the C library's, as when the picture was made (its recipe is from before "
+                 "correctly rounded maths)";
+}
+
 // Writes a single picture and reports it; returns the exit status.
 int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QTextStream& out,
                 QTextStream& err) {
@@ -157,6 +165,7 @@ int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QT
             << "seed: " << picture.recipe.seed << "\n"
             << "interest: " << QString::fromStdString(interestText(interest))
             << (isDull(interest) ? " (dull)" : "") << "\n";
+    if (!request.quiet && request.mode == Mode::Again) out << mathsLine(picture.recipe.maths) << "\n";
     return 0;
 }
 
@@ -187,8 +196,11 @@ QString renderHelp() {
            "stops after the pictures under way. With --from it makes a picture again, bit for\n"
            "bit, from its recipe: the one a PNG carries, the .recipe file beside a bitmap\n"
            "the window saved, or a recipe file of the history; with --scale K as a print\n"
-           "version of 600 K x 450 K pixels. Every PNG written carries its recipe and scale;\n"
-           "no file is replaced unless --force says so.\n\n"
+           "version of 600 K x 450 K pixels, and says which maths the recipe uses. Every PNG\n"
+           "written carries its recipe and scale; no file is replaced unless --force says so.\n\n"
+           "maths: every new picture computes its sines, cosines, tangents, arctangents,\n"
+           "logarithms and powers correctly rounded, the same on every machine; a recipe saved\n"
+           "before that is made again with the C library's functions, as it was made.\n\n"
            "interest: every picture is measured above its stamp: common, the share of its\n"
            "most common colour; spread, the standard deviation of its brightness (0..255);\n"
            "detail, the mean brightness difference of neighbouring pixels. It is dull when\n"

@@ -171,6 +171,7 @@ Recipe makeimageRecorded(GenerationState& s, Canvas& canvas, RunHost& host,
     recipe.stamp = host.printer != nullptr;
     recipe.variation = options.variation;
     recipe.scale = options.scale;
+    recipe.maths = options.maths;
     ClockRecorder clock(host.clock);
     RunHost recording{clock, host.printer, host.observer};
     makeimage(s, canvas, recording, options);
@@ -189,6 +190,7 @@ bool remake(const Recipe& recipe, GenerationState& s, Canvas& canvas, TextPrinte
     options.variation = recipe.variation;
     options.scale = recipe.scale;
     options.jobs = jobs;
+    options.maths = recipe.maths;
     return makeimage(s, canvas, host, options);
 }
 

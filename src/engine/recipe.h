@@ -26,6 +26,9 @@ struct Recipe {
     bool stamp = true;        // whether the run printed the stamp
     Variation variation;      // the part drawn anew, if the picture is a variation
     int scale = 1;            // 1..16: the picture is 600 K x 450 K pixels
+    // The functions the picture was made with: a recipe without the key is
+    // from before correctly rounded maths.
+    Maths maths = Maths::CLibrary;
 };
 
 // A clock that gives a fixed seed and a fixed moment: a recipe's replay.

@@ -204,6 +204,22 @@ const ValueFormat kVariationSeed{
     },
     "a whole number from 0 to 4294967295"};
 
+// The maths (an optional key, written for every picture made with the
+// correctly rounded functions; absent, the C library's).
+bool isCorrectlyRounded(const Recipe& r) { return r.maths != Maths::CLibrary; }
+
+const ValueFormat kMaths{
+    [](const Recipe& r, const RecipeKey&) { return std::string(mathsName(r.maths)); },
+    [](std::string_view text, Recipe& r, const RecipeKey&) {
+        for (const Maths maths : {Maths::CLibrary, Maths::CorrectlyRounded}) {
+            if (text != mathsName(maths)) continue;
+            r.maths = maths;
+            return true;
+        }
+        return false;
+    },
+    "correctly-rounded or c-library"};
+
 std::vector<RecipeKey> makeKeys() {
     std::vector<RecipeKey> keys = {
         {"seed", &kSeed},
@@ -218,6 +234,7 @@ std::vector<RecipeKey> makeKeys() {
     };
     for (const NumberField& field : numberFields()) keys.push_back({field.name, &kNumber, field.member});
     keys.push_back({"scale", &kScale, nullptr, nullptr, isScaled});
+    keys.push_back({"maths", &kMaths, nullptr, nullptr, isCorrectlyRounded});
     keys.push_back({"variation", &kVariationKind, nullptr, nullptr, isVariation});
     keys.push_back({"variation-seed", &kVariationSeed, nullptr, nullptr, isVariation});
     return keys;

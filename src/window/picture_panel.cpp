@@ -93,6 +93,10 @@ void PicturePanel::showPicture(const PictureHistory& history, int index) {
                       (picture.recipe.variation.kind == VariationKind::None
                            ? QString()
                            : row("Variation", QString::fromStdString(variationText(picture.recipe.variation)))) +
+                      // Only a picture of an old recipe says so: every new one is correctly rounded.
+                      (picture.recipe.maths == Maths::CorrectlyRounded
+                           ? QString()
+                           : row("Maths", "the C library's, as when it was made")) +
                       row("Made", momentText(picture.recipe.moment)) + "</table>");
     command_->setText(picture.recipeFile.isEmpty()
                           ? "Not kept on disk yet: Keep (Ctrl+S) or save on D: writes a file it can be made "

@@ -3,7 +3,7 @@
 
 #include "engine/colouring/levels.h"
 #include "colouring_support.h"
-#include "library_math.h"
+#include "expected_math.h"
 
 namespace momentart::colour_tests {
 namespace {
@@ -95,8 +95,8 @@ TEST_F(ColourChannels, Scheme12TakesTheLastPaintedLevelAbove32000) {
     s.r3 = 1, s.r4 = 1000, s.r5 = 2;  // red 155741, blue 77870: both above 32000
     s.res = 77, s.grs = 999, s.bls = 12;
     run();
-    const double gr = std::fabs(1000.0 * 100 * library::tan(1.0)) / 1000;
-    EXPECT_DOUBLE_EQ(s.k1, std::fabs(1000.0 * 100 * library::tan(1.0)));
+    const double gr = std::fabs(1000.0 * 100 * expected::tan(1.0)) / 1000;
+    EXPECT_DOUBLE_EQ(s.k1, std::fabs(1000.0 * 100 * expected::tan(1.0)));
     expectLevels(77, gr, 12);
     EXPECT_EQ(pixel(), colourOf(77, 156, 12));
     EXPECT_DOUBLE_EQ(s.grs, gr);
@@ -126,8 +126,8 @@ TEST_F(ColourChannels, Scheme17RewritesThePictureScaleAndSurvivesAFailedLift) {
     EXPECT_EQ(s.ba, 4);
     EXPECT_EQ(s.ob34, 6);
     EXPECT_DOUBLE_EQ(s.ba3, 4.0 * 3 / 6 * 6);
-    const double lift = 1 - library::log(2.0);
-    EXPECT_DOUBLE_EQ(s.re, 100 * std::fabs(library::sin(library::log(4.0 * 1 / 6 * 6 + 1)) + lift));
+    const double lift = 1 - expected::log(2.0);
+    EXPECT_DOUBLE_EQ(s.re, 100 * std::fabs(expected::sin(expected::log(4.0 * 1 / 6 * 6 + 1)) + lift));
     s.ba = 0;  // ln(sqrt(0)) fails: every level keeps its value
     setLevels(7, 8, 9);
     run();
@@ -141,7 +141,7 @@ TEST_F(ColourChannels, Scheme18LevelWithFailedLogKeepsThePreviousLevel) {
     setLevels(5, 0, 7);  // ln(0 * 7) fails: red stays 5
     s.ba = 1, s.r3 = s.r4 = s.r5 = s.r6 = s.r7 = s.r8 = 1, s.baza = 255;
     run();
-    const double gr = 1 + library::log(35.0), bl = 1 + library::log(5 * gr);
+    const double gr = 1 + expected::log(35.0), bl = 1 + expected::log(5 * gr);
     EXPECT_NEAR(s.re, 255, 1e-9);
     EXPECT_NEAR(s.gr, gr * 51, 1e-9);
     EXPECT_NEAR(s.bl, bl * 51, 1e-9);
@@ -154,7 +154,7 @@ TEST_F(ColourChannels, Scheme19ShiftsBringDownOnlyLevelsAbove255) {
     s.r3 = 51, s.r4 = 10, s.r5 = 10, s.r6 = 10, s.r7 = 102, s.r8 = 10;  // 510, 100, 1020
     s.dre = 10, s.dgr = 50, s.dbl = -300;
     run();
-    expectLevels(127.5 + 10 * library::sin(1.0), 100, std::fabs(255 - 300 * library::sin(1.0)));
+    expectLevels(127.5 + 10 * expected::sin(1.0), 100, std::fabs(255 - 300 * expected::sin(1.0)));
     EXPECT_EQ(pixel(), colourOf(136, 100, 3));
 }
 

@@ -5,7 +5,7 @@
 
 #include "engine/colouring/painting.h"
 #include "colouring_support.h"
-#include "library_math.h"
+#include "expected_math.h"
 
 namespace momentart::colour_tests {
 namespace {
@@ -72,7 +72,7 @@ TEST_F(ColourFamily2, Tip2ScalesKByTenAndDividesByLnR8) {
     s.r3 = 2, s.r4 = 3, s.r6 = 1, s.r7 = -5, s.r8 = 10;
     run();
     EXPECT_EQ(s.k, 20);
-    EXPECT_EQ(pixel(), std::nearbyint(20.0 * 2 * 3 * 4 / library::log(10.0)));
+    EXPECT_EQ(pixel(), std::nearbyint(20.0 * 2 * 3 * 4 / expected::log(10.0)));
     for (double r8 : {1.0, 0.0, -2.0}) {
         canvas.set(kCol, kRow, kMarker);
         s.r8 = r8;

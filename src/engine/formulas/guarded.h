@@ -20,7 +20,7 @@
 #include <limits>
 
 #include "engine/exact_arithmetic.h"
-#include "engine/formulas/library_pow.h"
+#include "engine/run_maths.h"
 
 namespace momentart {
 
@@ -50,23 +50,24 @@ inline Num operator/(Num a, Num b) {
     return (b.v != 0.0 && std::isfinite(b.v)) ? q : kFail;
 }
 
-// Guarded forms of the functions the formulas use.
-inline Num ln(Num a) { return a.v > 0.0 ? std::log(a.v) : kFail; }
+// Guarded forms of the functions the formulas use, in the run's maths
+// (run_maths.h); sqrt and fabs are exact everywhere.
+inline Num ln(Num a) { return a.v > 0.0 ? runmaths::log(a.v) : kFail; }
 inline Num sqrt(Num a) { return a.v >= 0.0 ? std::sqrt(a.v) : kFail; }
 inline Num abs(Num a) { return std::fabs(a.v); }
-inline Num sin(Num a) { return std::sin(a.v); }
-inline Num cos(Num a) { return std::cos(a.v); }
-inline Num tan(Num a) { return std::tan(a.v); }
-inline Num atan(Num a) { return std::isfinite(a.v) ? std::atan(a.v) : kFail; }
+inline Num sin(Num a) { return runmaths::sin(a.v); }
+inline Num cos(Num a) { return runmaths::cos(a.v); }
+inline Num tan(Num a) { return runmaths::tan(a.v); }
+inline Num atan(Num a) { return std::isfinite(a.v) ? runmaths::atan(a.v) : kFail; }
 
-// a ^ b on doubles, always the C library's pow (libraryPow), also for the
-// exponents 2 and 3: a negative base with an exponent that is not whole, zero
-// to a negative power, and non-finite operands fail.
+// a ^ b on doubles, always the run's pow, also for the exponents 2 and 3: a
+// negative base with an exponent that is not whole, zero to a negative
+// power, and non-finite operands fail.
 inline Num pow(Num a, Num b) {
     if (!std::isfinite(a.v) || !std::isfinite(b.v)) return kFail;
     if (a.v < 0.0 && b.v != std::trunc(b.v)) return kFail;
     if (a.v == 0.0 && b.v < 0.0) return kFail;
-    return libraryPow(a.v, b.v);
+    return runmaths::pow(a.v, b.v);
 }
 
 // v rounded to the nearest whole number, halves to the even one (as the

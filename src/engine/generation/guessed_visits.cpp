@@ -111,7 +111,7 @@ public:
         // regions' own, one after the other, are that of the whole order.
         PixelGeometry whole = regions_[0].geometry;
         for (std::size_t r = 1; r < regions_.size(); ++r) whole.continueWith(regions_[r].geometry);
-        whole.settle(truth);
+        task_.work.settle(whole, truth);
         task_.s = truth;
     }
 

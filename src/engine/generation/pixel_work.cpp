@@ -8,6 +8,7 @@ namespace momentart {
 
 void PixelWork::visit(GenerationState& s, PixelGeometry& geometry, Canvas& canvas, int column,
                       int row) const {
+    const MathsScope maths(maths_);
     s.i = column;
     s.j = row;
     s.x = run_.frame.worldX(column);
@@ -25,6 +26,11 @@ void PixelWork::visit(GenerationState& s, PixelGeometry& geometry, Canvas& canva
     }
     barvanivo1(s);
     barvanivo2(s, canvas, scale_);
+}
+
+void PixelWork::settle(const PixelGeometry& geometry, GenerationState& s) const {
+    const MathsScope maths(maths_);
+    geometry.settle(s);
 }
 
 std::optional<int> PixelWork::drawsPerVisit(const GenerationState& s) const {

@@ -94,7 +94,7 @@ bool makeimage(GenerationState& s, Canvas& canvas, RunHost& host, const RunOptio
     s.vis = Canvas::kHeight * scale;
     scaleFrame(run.frame, s, scale);
 
-    const PixelWork work(run, scale, pictureReads(s, run) | options.alsoComputed);
+    const PixelWork work(run, scale, pictureReads(s, run) | options.alsoComputed, options.maths);
     const VisitTask task{s,
                          canvas,
                          work,

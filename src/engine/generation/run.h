@@ -6,6 +6,7 @@
 #include "engine/generation/variation.h"
 #include "engine/canvas.h"
 #include "engine/host.h"
+#include "engine/run_maths.h"
 #include "engine/state.h"
 
 namespace momentart {
@@ -26,6 +27,9 @@ struct RunOptions {
     // Threads that share the picture's visits; the pixels are the same for
     // any number.
     int jobs = 1;
+    // The functions the formulas, the colouring and the angles use: the
+    // correctly rounded ones, unless the picture is an old recipe's.
+    Maths maths = Maths::CorrectlyRounded;
 };
 
 inline constexpr int kLargestScale = 16;

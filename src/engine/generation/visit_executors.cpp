@@ -44,7 +44,7 @@ bool visitInSequence(const VisitTask& task) {
     if (!visitInOrder(task.nacin, task.lastColumn, task.lastRow, task.s.rnd, visitor, task.scale))
         throw std::logic_error("drawing mode " + std::to_string(task.nacin) + " has no visiting order");
     if (visitor.stopped()) return false;
-    visitor.geometry().settle(task.s);
+    task.work.settle(visitor.geometry(), task.s);
     return true;
 }
 

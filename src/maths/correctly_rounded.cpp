@@ -1,0 +1,58 @@
+#include "maths/correctly_rounded.h"
+
+#include <atomic>
+
+#include "maths/correctly_rounded_pow.h"
+#include "maths/reference.h"
+
+// LLVM's C library, whose sin, cos, tan, atan2 and log are correctly
+// rounded, linked under names of our own (the build renames its members'
+// symbols), so that the process's own sin and log stay the system's.
+extern "C" {
+double momentart_llvmlibc_sin(double);
+double momentart_llvmlibc_cos(double);
+double momentart_llvmlibc_tan(double);
+double momentart_llvmlibc_atan2(double, double);
+double momentart_llvmlibc_log(double);
+}
+
+namespace momentart::maths {
+
+namespace {
+
+std::atomic<bool> gReferenceOnly{false};
+
+// Debian's build of those members uses AVX and fused multiply-adds; a
+// processor without them gets the reference, slowly but with the same
+// results.
+bool processorRunsFastPath() {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    static const bool runs = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx") && __builtin_cpu_supports("fma");
+    }();
+    return runs;
+#else
+    return true;
+#endif
+}
+
+bool referenceOnly() { return gReferenceOnly.load(std::memory_order_relaxed); }
+bool fast() { return processorRunsFastPath() && !referenceOnly(); }
+
+}  // namespace
+
+void useReferenceOnly(bool on) { gReferenceOnly.store(on); }
+
+double sin(double x) { return fast() ? momentart_llvmlibc_sin(x) : reference(Function::Sin, x); }
+double cos(double x) { return fast() ? momentart_llvmlibc_cos(x) : reference(Function::Cos, x); }
+double tan(double x) { return fast() ? momentart_llvmlibc_tan(x) : reference(Function::Tan, x); }
+// atan2(x, 1) is atan(x) exactly: the quotient x / 1 is x.
+double atan(double x) { return fast() ? momentart_llvmlibc_atan2(x, 1.0) : reference(Function::Atan, x); }
+double log(double x) { return fast() ? momentart_llvmlibc_log(x) : reference(Function::Log, x); }
+// Plain double arithmetic: every processor runs it.
+double pow(double x, double y) {
+    return referenceOnly() ? reference(Function::Pow, x, y) : correctlyRoundedPow(x, y);
+}
+
+}  // namespace momentart::maths
