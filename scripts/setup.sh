@@ -5,8 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # dpkg-dev and file: scripts/package.sh reads the program's library
-# dependencies with them.
-scripts/install-packages.sh cmake g++ make qt6-base-dev libpng-dev libgtest-dev libgmock-dev libbenchmark-dev \
-    fonts-dejavu-core dpkg-dev file
+# dependencies with them. locales: a test compiles a French locale of its
+# own (localedef) to show the files do not depend on it.
+scripts/install-packages.sh cmake g++ make qt6-base-dev libpng-dev zlib1g-dev libgtest-dev libgmock-dev \
+    libbenchmark-dev fonts-dejavu-core dpkg-dev file locales
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
