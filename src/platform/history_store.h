@@ -7,6 +7,8 @@
 
 #include <QList>
 #include <QString>
+#include <deque>
+#include <optional>
 
 #include "engine/recipe.h"
 
@@ -48,6 +50,8 @@ public:
 private:
     QString folder_;
     int keep_;
+    std::optional<std::deque<HistoryFile>> files_;  // oldest first, as last read or written
+    std::optional<long long> lastNumber_;           // the number this store gave out last
 };
 
 }  // namespace momentart
