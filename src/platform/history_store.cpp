@@ -9,6 +9,7 @@
 #include "platform/folder_lock.h"
 #include "platform/pictures_folder.h"
 #include "platform/recipe_file.h"
+#include "platform/whole_file.h"
 
 namespace momentart {
 
@@ -63,11 +64,16 @@ HistoryStore::Added HistoryStore::add(const Recipe& recipe, const QString& name)
         const QList<HistoryFile> found = historyFiles(folder_);
         files_.emplace(found.begin(), found.end());
     }
-    const long long number = files_->empty() ? 1 : files_->back().number + 1;
-    const QString path =
-        dir.filePath(QString("%1-%2.%3").arg(number, kNumberWidth, 10, QChar('0')).arg(name, kRecipeExtension));
-    const WriteResult written = writeRecipeFile(path, recipe, IfTaken::Fail);
+    // A file of that number and name that this window does not know of
+    // (left by a program that takes no turns) moves the number on.
+    const long long next = files_->empty() ? 1 : files_->back().number + 1;
+    long long number = next;
+    const WriteResult written = writeUnderFirstFreeName(recipeFileBytes(recipe), [&](int n) {
+        number = next + n - 1;
+        return dir.filePath(QString("%1-%2.%3").arg(number, kNumberWidth, 10, QChar('0')).arg(name, kRecipeExtension));
+    });
     if (!written.ok) return {{}, written.error};
+    const QString& path = written.path;
     lock.setNumber(number);
     lastNumber_ = number;
     files_->push_back({path, number, name});
