@@ -3,6 +3,7 @@
 #include <QDir>
 #include <chrono>
 
+#include "cli/batch_continue.h"
 #include "cli/progress.h"
 #include "platform/interrupt.h"
 #include "platform/pictures_folder.h"
@@ -10,18 +11,29 @@
 namespace momentart {
 
 QString batchProgressLine(const BatchPicture& picture) {
-    return QString("%1  %2 type %3 seed %4")
+    return QString("%1  %2 type %3 seed %4%5")
         .arg(QDir::toNativeSeparators(picture.path), picture.name)
         .arg(picture.type)
-        .arg(picture.seed);
+        .arg(picture.seed)
+        .arg(picture.alreadyThere ? " (already there)" : "");
 }
 
 namespace {
 
-// ", 3 dull pictures skipped", or nothing.
-QString skippedNote(int skipped) {
-    if (skipped == 0) return {};
-    return QString(", %1 dull %2 skipped").arg(skipped).arg(skipped == 1 ? "picture" : "pictures");
+QString pictures(int count) { return QString("%1 %2").arg(count).arg(count == 1 ? "picture" : "pictures"); }
+
+// ", 2 seeds skipped: their pictures were there already, 3 dull pictures
+// skipped", or nothing.
+QString skippedNote(const BatchOutcome& outcome) {
+    QString note;
+    if (outcome.alreadyThere > 0)
+        note += QString(", %1 %2 skipped: %3 there already")
+                    .arg(outcome.alreadyThere)
+                    .arg(outcome.alreadyThere == 1 ? "seed" : "seeds")
+                    .arg(outcome.alreadyThere == 1 ? "its picture was" : "their pictures were");
+    if (outcome.skipped > 0)
+        note += QString(", %1 dull %2 skipped").arg(outcome.skipped).arg(outcome.skipped == 1 ? "picture" : "pictures");
+    return note;
 }
 
 }  // namespace
@@ -32,6 +44,7 @@ int runBatchCommand(BatchRequest request, QTextStream& err) {
         err << "momentart render: " << error << "\n";
         return 1;
     }
+    if (request.goOn) plan.alreadyThere = findWholePictures(plan);
     const ProgressStyle style = progressStyleForStderr(request.quiet);
     InterruptGuard interrupt(request.quiet ? nullptr
                                            : "\nmomentart render: stopping once the pictures under "
@@ -49,11 +62,11 @@ int runBatchCommand(BatchRequest request, QTextStream& err) {
     progress.finish();
 
     const QString folder = QDir::toNativeSeparators(plan.folder);
-    const QString written = QString("%1 of %2 pictures written to %3")
-                                .arg(outcome.written)
-                                .arg(plan.count)
-                                .arg(folder) +
-                            skippedNote(outcome.skipped);
+    // Pictures found there already are counted apart from those written now.
+    const int made = outcome.written - outcome.alreadyThere;
+    const QString written =
+        QString("%1 of %2 pictures written to %3").arg(made).arg(plan.count - outcome.alreadyThere).arg(folder) +
+        skippedNote(outcome);
     if (!outcome.error.isEmpty()) {
         err << "momentart render: " << outcome.error << " (" << written << ")\n";
         return 1;
@@ -71,8 +84,7 @@ int runBatchCommand(BatchRequest request, QTextStream& err) {
         return kInterruptedStatus;
     }
     if (!request.quiet)
-        err << plan.count << (plan.count == 1 ? " picture" : " pictures") << " written to " << folder
-            << skippedNote(outcome.skipped) << "\n";
+        err << pictures(made) << " written to " << folder << skippedNote(outcome) << "\n";
     return 0;
 }
 

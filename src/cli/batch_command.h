@@ -16,6 +16,7 @@ QString batchProgressLine(const BatchPicture& picture);
 struct BatchRequest {
     BatchPlan plan;       // folder not yet created
     bool quiet = false;
+    bool goOn = false;    // --continue: the pictures already in the folder are kept
 };
 
 // Runs the batch; returns the exit status (0 done, 1 a file or the folder

@@ -1,6 +1,7 @@
 #include "cli/batch_render.h"
 
-#include <QSet>
+#include <QDir>
+#include <QImage>
 #include <climits>
 #include <map>
 #include <optional>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "engine/generation/catalogue.h"
+#include "platform/image_convert.h"
 #include "platform/image_files.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
@@ -20,32 +22,16 @@ namespace {
 
 constexpr unsigned long long kLastSeed = 4294967295ULL;
 
-// Hands out file names that neither exist nor are being written by another
-// worker.
-class NameBook {
-public:
-    explicit NameBook(const QString& folder) : folder_(folder) {}
-
-    QString take(const QString& base) {
-        std::lock_guard guard(lock_);
-        const QString path =
-            freePath(folder_, base, "png", [this](const QString& p) { return taken_.contains(p); });
-        taken_.insert(path);
-        return path;
-    }
-
-private:
-    QString folder_;
-    std::mutex lock_;
-    QSet<QString> taken_;
-};
-
-// One seed's picture on its way: rendered (unless the batch was stopping),
-// measured when dull ones are skipped.
+// One seed's picture on its way: rendered or found already there (unless
+// the batch was stopping), measured when dull ones are skipped.
 struct Candidate {
+    std::uint32_t seed = 0;
     std::unique_ptr<RenderedPicture> picture;
+    const BatchPicture* alreadyThere = nullptr;
     std::optional<Interest> interest;
     bool dull = false;
+
+    bool present() const { return picture != nullptr || alreadyThere != nullptr; }
 };
 
 // Seeds finish in any order; this decides them in seed order: which are
@@ -65,9 +51,9 @@ public:
             Candidate decided = std::move(next->second);
             waiting_.erase(next);
             ++next_;
-            if (decided.picture == nullptr || enough()) continue;
+            if (!decided.present() || enough()) continue;
             if (decided.dull) {
-                dullSeeds.push_back(decided.picture->recipe.seed);
+                dullSeeds.push_back(decided.seed);
                 if (++misses_ >= kMissesPerPicture * plan_.count) gaveUp_ = true;
             } else {
                 misses_ = 0;
@@ -100,14 +86,52 @@ private:
     bool gaveUp_ = false;
 };
 
-// How many seeds the plan may try: its count, or with skipDull every seed
-// up to the last one.
+// Renders the candidate's seed, or takes its picture already there; and
+// measures it when dull pictures are skipped. Throws std::bad_alloc when a
+// picture's memory cannot be had.
+void prepare(Candidate& candidate, const BatchPlan& plan) {
+    if (const auto there = plan.alreadyThere.find(candidate.seed); there != plan.alreadyThere.end()) {
+        candidate.alreadyThere = &there->second;
+        if (plan.skipDull) {
+            const std::unique_ptr<Canvas> canvas = canvasOfScale(plan.scale);
+            fromQImage(QImage(there->second.path), *canvas);
+            candidate.interest = measureInterest(*canvas);
+        }
+    } else {
+        RenderSettings settings;
+        settings.seed = candidate.seed;
+        settings.type = plan.type;
+        settings.stamp = plan.stamp;
+        settings.scale = plan.scale;
+        settings.moment = plan.moment;
+        candidate.picture = std::make_unique<RenderedPicture>(renderFresh(settings));
+        if (plan.skipDull) candidate.interest = measureInterest(*candidate.picture->canvas);
+    }
+    if (candidate.interest) candidate.dull = plan.dull(*candidate.interest);
+}
+
+// Writes an accepted picture under the first free name of its seed's;
+// `error` says why not.
+BatchPicture writeAccepted(const Candidate& accepted, const BatchPlan& plan, QString& error) {
+    const RenderedPicture& picture = *accepted.picture;
+    BatchPicture written;
+    written.name = QString::fromStdString(picture.state.imeslike);
+    written.type = imageType(picture.state);
+    written.seed = picture.recipe.seed;
+    const QString path = QDir(plan.folder).filePath(batchFileBase(written.name, written.type, written.seed) + ".png");
+    const WriteResult result = writePicture(path, *picture.canvas, picture.recipe, picture.state,
+                                            IfTaken::NextFreeName, accepted.interest);
+    written.path = result.path;
+    if (!result.ok) error = result.error;
+    return written;
+}
+
+}  // namespace
+
 int seedsToTry(const BatchPlan& plan) {
     if (!plan.skipDull) return plan.count;
     return static_cast<int>(std::min<unsigned long long>(INT_MAX, kLastSeed - plan.firstSeed + 1));
 }
-
-}  // namespace
 
 QString batchFileBase(const QString& name, int type, std::uint32_t seed) {
     return QString("%1-type%2-seed%3").arg(name).arg(type).arg(seed);
@@ -118,22 +142,16 @@ BatchOutcome runBatch(const BatchPlan& plan, const std::atomic<bool>& stop,
                       const std::function<void(std::uint32_t seed)>& skipped) {
     BatchOutcome outcome;
     std::mutex reportLock;
-    NameBook names(plan.folder);
     SeedOrder order(plan);
     std::atomic<bool> halt{false};  // the caller's stop, enough pictures, or a failure
     const int seeds = seedsToTry(plan);
 
     forEachOnThreads(seeds, plan.jobs, halt, [&](int n) {
         Candidate candidate;
+        candidate.seed = plan.firstSeed + static_cast<std::uint32_t>(n);
         if (!stop.load() && !order.finished()) {
-            RenderSettings settings;
-            settings.seed = plan.firstSeed + static_cast<std::uint32_t>(n);
-            settings.type = plan.type;
-            settings.stamp = plan.stamp;
-            settings.scale = plan.scale;
-            settings.moment = plan.moment;
             try {
-                candidate.picture = std::make_unique<RenderedPicture>(renderFresh(settings));
+                prepare(candidate, plan);
             } catch (const std::bad_alloc&) {
                 std::lock_guard guard(reportLock);
                 if (outcome.error.isEmpty())
@@ -142,10 +160,6 @@ BatchOutcome runBatch(const BatchPlan& plan, const std::atomic<bool>& stop,
                                         .arg(Canvas::kHeight * plan.scale);
                 halt.store(true);
                 return;
-            }
-            if (plan.skipDull) {
-                candidate.interest = measureInterest(*candidate.picture->canvas);
-                candidate.dull = plan.dull(*candidate.interest);
             }
         }
         std::vector<std::uint32_t> dullSeeds;
@@ -158,22 +172,18 @@ BatchOutcome runBatch(const BatchPlan& plan, const std::atomic<bool>& stop,
             if (skipped) skipped(seed);
         }
         for (const Candidate& accept : accepted) {
-            const RenderedPicture& picture = *accept.picture;
-            BatchPicture written;
-            written.name = QString::fromStdString(picture.state.imeslike);
-            written.type = imageType(picture.state);
-            written.seed = picture.recipe.seed;
-            written.path = names.take(batchFileBase(written.name, written.type, written.seed));
-            const WriteResult result = writePicture(written.path, *picture.canvas, picture.recipe, picture.state,
-                                                    false, accept.interest);
+            QString error;
+            const BatchPicture written =
+                accept.alreadyThere != nullptr ? *accept.alreadyThere : writeAccepted(accept, plan, error);
 
             std::lock_guard guard(reportLock);
-            if (!result.ok) {
-                if (outcome.error.isEmpty()) outcome.error = "cannot write " + result.error;
+            if (!error.isEmpty()) {
+                if (outcome.error.isEmpty()) outcome.error = "cannot write " + error;
                 halt.store(true);
                 continue;
             }
             ++outcome.written;
+            outcome.alreadyThere += written.alreadyThere;
             if (done) done(written);
             if (stop.load()) halt.store(true);
         }

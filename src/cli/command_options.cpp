@@ -1,7 +1,7 @@
 #include "cli/command_options.h"
 
-
 #include "platform/image_files.h"
+#include "platform/pictures_folder.h"
 #include "platform/system_clock.h"
 #include "platform/worker_pool.h"
 
@@ -13,6 +13,13 @@ WholeOption seedOption(const ParsedOptions& options) {
 
 WholeOption jobsOption(const ParsedOptions& options) {
     return wholeOption(options, "jobs", 1, kMostJobs, everyCore());
+}
+
+QString defaultOutputFolder(QString& folder) {
+    const ReadyFolder ready = readyPicturesFolder();
+    if (!homeMissing().isEmpty()) return ready.error + ": name where to write with --out";
+    folder = ready.path;
+    return ready.error;
 }
 
 QString checkOutputFileOptions(const ParsedOptions& options) {

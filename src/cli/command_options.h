@@ -18,6 +18,11 @@ WholeOption seedOption(const ParsedOptions& options);
 // --jobs J (default: every core).
 WholeOption jobsOption(const ParsedOptions& options);
 
+// The momentart folder of the Pictures folder, created if missing, for a
+// command given no --out: an error line when there is none (HOME not set,
+// the folder cannot be made), or an empty string and `folder` set.
+QString defaultOutputFolder(QString& folder);
+
 // --out naming one picture file (.png or .bmp) and --force, which needs it:
 // an error line, or an empty string.
 QString checkOutputFileOptions(const ParsedOptions& options);

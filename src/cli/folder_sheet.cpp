@@ -14,6 +14,7 @@
 #include "platform/image_files.h"
 #include "platform/interrupt.h"
 #include "platform/output_path.h"
+#include "platform/path_status.h"
 #include "platform/pictures_folder.h"
 #include "platform/recipe_png.h"
 #include "platform/worker_pool.h"
@@ -36,11 +37,20 @@ ReadPicture readPicture(const QString& path) {
     return {image, {}};
 }
 
-// The default base of the sheets' names: after the first folder given.
-QString defaultBase(const QStringList& operands) {
+// The default base of the sheets' names, in `folder`: after the first
+// folder given.
+QString defaultBase(const QString& folder, const QStringList& operands) {
     const QFileInfo first(operands.first());
     const QString name = first.isDir() ? QDir(first.absoluteFilePath()).dirName() : QString("pictures");
-    return QDir(defaultPicturesFolder()).filePath("sheet-" + name);
+    return QDir(folder).filePath("sheet-" + name);
+}
+
+// One line when no picture could be read: there is nothing to lay out.
+QString noneReadable(const std::vector<ReadPicture>& read) {
+    if (read.size() == 1) return read.front().error + "; no sheet written";
+    return QString("none of the %1 pictures could be read (the first: %2); no sheet written")
+        .arg(read.size())
+        .arg(read.front().error);
 }
 
 }  // namespace
@@ -54,7 +64,9 @@ QStringList picturesToSheet(const QStringList& operands, QString& error) {
         } else if (info.isFile()) {
             files.append(info);
         } else {
-            error = operand + ": no such file or folder";
+            const bool missing = pathStatus(operand).kind == PathStatus::Kind::Missing;
+            error = operand + ": " +
+                    (missing ? QString("no such file or folder") : fileToReadProblem(operand, "picture"));
             return {};
         }
     }
@@ -109,10 +121,10 @@ int folderSheetCommand(const ParsedOptions& options, QTextStream& out, QTextStre
             if (const QString taken = outputPathProblem(target, force); !taken.isEmpty())
                 return fail(1, "cannot write " + taken);
     } else {
-        if (const QString missing = ensureFolder(defaultPicturesFolder()); !missing.isEmpty())
-            return fail(1, missing);
+        QString folder;
+        if (const QString missing = defaultOutputFolder(folder); !missing.isEmpty()) return fail(1, missing);
         // The first base under which every sheet's name is free.
-        const QString base = defaultBase(options.operands);
+        const QString base = defaultBase(folder, options.operands);
         for (int n = 1;; ++n) {
             targets = folderSheetPaths(n == 1 ? base : QString("%1-%2").arg(base).arg(n), sheets);
             if (std::none_of(targets.begin(), targets.end(), [](const QString& p) { return QFileInfo::exists(p); }))
@@ -134,10 +146,13 @@ int folderSheetCommand(const ParsedOptions& options, QTextStream& out, QTextStre
         progress.step(QDir::toNativeSeparators(paths[n]), elapsed.count());
     });
     progress.finish();
-    if (interrupt.flag().load()) {
-        if (!quiet) err << "momentart sheet: interrupted: no sheet written\n";
+    const auto interrupted = [&](const QString& written) {
+        if (!quiet) err << "momentart sheet: interrupted: " << written << "\n";
         return kInterruptedStatus;
-    }
+    };
+    if (takeBackIfInterrupted(interrupt, {})) return interrupted("no sheet written");
+    if (std::all_of(read.begin(), read.end(), [](const ReadPicture& r) { return r.image.isNull(); }))
+        return fail(1, noneReadable(read));
 
     QList<SheetEntry> entries;
     for (qsizetype n = 0; n < paths.size(); ++n) {
@@ -159,6 +174,8 @@ int folderSheetCommand(const ParsedOptions& options, QTextStream& out, QTextStre
         const WriteResult written =
             writeImage(layOutContactSheet(kFolderSheetGrid, heading, part), targets[sheet], force, texts);
         if (!written.ok) return fail(1, "cannot write " + written.error);
+        if (takeBackIfInterrupted(interrupt, written.path))
+            return interrupted(QString("%1 of %2 sheets written").arg(sheet).arg(sheets));
         if (!quiet) out << "sheet: " << QDir::toNativeSeparators(targets[sheet]) << "\n";
     }
     return 0;

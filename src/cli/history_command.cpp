@@ -5,6 +5,8 @@
 #include "engine/picture_summary.h"
 #include "platform/history_store.h"
 #include "platform/options.h"
+#include "platform/path_status.h"
+#include "platform/pictures_folder.h"
 #include "platform/recipe_file.h"
 
 namespace momentart {
@@ -27,7 +29,9 @@ QString historyHelp() {
            QString::number(kHistoryKeep) +
            " (see its --history-keep).\n\n"
            "options:\n" +
-           describeOptions(kHistoryOptions) + "\nexit status: 0 listed, 1 a recipe file could not be read, 2 bad input\n";
+           describeOptions(kHistoryOptions) +
+           "\nexit status: 0 listed (also when the window has made no picture yet), 1 the\n"
+           "folder or a recipe file could not be read, 2 bad input\n";
 }
 
 int historyCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -39,10 +43,22 @@ int historyCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
         err << "momentart history: " << last.error << "\n";
         return 2;
     }
-    const QString folder = options.has("folder") ? options.value("folder") : defaultHistoryFolder();
+    const bool named = options.has("folder");
+    const QString folder = named ? options.value("folder") : defaultHistoryFolder();
     if (folder.isEmpty()) {
         err << "momentart history: --folder needs a folder\n";
         return 2;
+    }
+    if (const QString missing = homeMissing(); !named && !missing.isEmpty()) {
+        err << "momentart history: " << missing << ", so there is no history folder: name one with --folder\n";
+        return 1;
+    }
+    // The window makes its folder with its first picture: until then there
+    // is simply nothing yet. Any other folder must be one that can be read.
+    const bool notYet = !named && pathStatus(folder).kind == PathStatus::Kind::Missing;
+    if (const QString problem = folderToListProblem(folder); !problem.isEmpty() && !notYet) {
+        err << "momentart history: " << QDir::toNativeSeparators(folder) << ": " << problem << "\n";
+        return 1;
     }
     const QList<HistoryFile> files = newestHistory(folder, static_cast<int>(last.value));
     if (files.isEmpty()) {

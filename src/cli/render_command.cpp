@@ -45,6 +45,8 @@ const QList<OptionInfo> kRenderOptions = {
                     "into the folder PATH (created if missing). Default: the momentart folder "
                     "of your Pictures folder, under new names"},
     {"force", nullptr, "replace the file given with --out if it exists (single pictures only)"},
+    {"continue", nullptr, "with --count: go on with a batch that was stopped: the seeds whose pictures "
+                          "are already whole in the folder (known by their recipes) are skipped"},
     {"quiet", nullptr, "print nothing but errors"},
     {"help", nullptr, "show this help"},
 };
@@ -62,6 +64,7 @@ struct RenderRequest {
     bool force = false;
     bool quiet = false;
     bool skipDull = false;
+    bool goOn = false;  // --continue
 };
 
 QString notWith(const char* option, const char* reason) {
@@ -75,18 +78,20 @@ QString readRequest(const ParsedOptions& options, RenderRequest& request) {
     request.out = options.value("out");
     request.settings.stamp = !options.has("no-stamp");
     request.skipDull = options.has("skip-dull");
+    request.goOn = options.has("continue");
 
     if (options.has("from")) {
         request.mode = Mode::Again;
         request.from = options.value("from");
-        for (const char* fixed : {"type", "seed", "no-stamp", "count", "skip-dull"})
+        for (const char* fixed : {"type", "seed", "no-stamp", "count", "skip-dull", "continue"})
             if (options.has(fixed)) return notWith(fixed, "--from: the picture's recipe decides");
         if (request.from.isEmpty()) return "--from needs the path of a picture or a recipe";
     } else if (options.has("count")) {
         request.mode = Mode::Batch;
         if (request.force) return notWith("force", "--count: a batch never replaces a file");
-    } else if (options.has("skip-dull")) {
-        return "--skip-dull goes with --count";
+    } else {
+        for (const char* batchOnly : {"skip-dull", "continue"})
+            if (options.has(batchOnly)) return QString("--%1 goes with --count").arg(batchOnly);
     }
 
     const WholeOption type = wholeOption(options, "type", kFirstType, kLastType, 0);
@@ -143,29 +148,32 @@ int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QT
                 QTextStream& err) {
     const QString name = QString::fromStdString(picture.state.imeslike);
     QString path = request.out;
+    IfTaken ifTaken = request.force ? IfTaken::Replace : IfTaken::Fail;
     if (path.isEmpty()) {
-        const QString folder = defaultPicturesFolder();
-        if (const QString error = ensureFolder(folder); !error.isEmpty()) {
+        QString folder;
+        if (const QString error = defaultOutputFolder(folder); !error.isEmpty()) {
             err << "momentart render: " << error << "\n";
             return 1;
         }
-        path = freePath(folder, name, "png");
+        path = QDir(folder).filePath(name + ".png");
+        ifTaken = IfTaken::NextFreeName;
     }
     const Interest interest = measureInterest(*picture.canvas);
-    const WriteResult written =
-        writePicture(path, *picture.canvas, picture.recipe, picture.state, request.force, interest);
+    const WriteResult written = writePicture(path, *picture.canvas, picture.recipe, picture.state, ifTaken, interest);
     if (!written.ok) {
         err << "momentart render: cannot write " << written.error << "\n";
         return 1;
     }
-    if (!request.quiet)
-        out << "file: " << QDir::toNativeSeparators(path) << "\n"
-            << "name: " << name << "\n"
-            << "type: " << imageType(picture.state) << "\n"
-            << "seed: " << picture.recipe.seed << "\n"
-            << "interest: " << QString::fromStdString(interestText(interest))
-            << (isDull(interest) ? " (dull)" : "") << "\n";
-    if (!request.quiet && request.mode == Mode::Again) out << mathsLine(picture.recipe.maths) << "\n";
+    if (request.quiet) return 0;
+    out << "file: " << QDir::toNativeSeparators(written.path) << "\n";
+    if (formatOfPath(written.path) == ImageFormat::Bmp)
+        out << "recipe: " << QDir::toNativeSeparators(recipePathBeside(written.path)) << "\n";
+    out << "name: " << name << "\n"
+        << "type: " << imageType(picture.state) << "\n"
+        << "seed: " << picture.recipe.seed << "\n"
+        << "interest: " << QString::fromStdString(interestText(interest)) << (isDull(interest) ? " (dull)" : "")
+        << "\n";
+    if (request.mode == Mode::Again) out << mathsLine(picture.recipe.maths) << "\n";
     return 0;
 }
 
@@ -187,17 +195,20 @@ int renderSingle(const std::function<RenderedPicture()>& render, int scale,
 QString renderHelp() {
     return "usage: momentart render [options]\n"
            "       momentart render --count N [--seed S] [--type T] [--out FOLDER] [--jobs J] [--skip-dull]\n"
+           "                        [--continue]\n"
            "       momentart render --from PICTURE.png|PICTURE.bmp|RECIPE.recipe [--scale K] [--out FILE]\n"
            "Computes one picture, as the window's \"new image\" does at start-up, and writes it;\n"
            "prints the file written, the picture's name, its image type, its seed and its\n"
            "interest (below).\n"
            "With --count it makes a batch of pictures, each from a fresh start with the seeds\n"
            "S, S+1, ..., named <name>-type<T>-seed<S>.png, with progress on stderr; Ctrl-C\n"
-           "stops after the pictures under way. With --from it makes a picture again, bit for\n"
-           "bit, from its recipe: the one a PNG carries, the .recipe file beside a bitmap\n"
-           "the window saved, or a recipe file of the history; with --scale K as a print\n"
-           "version of 600 K x 450 K pixels, and says which maths the recipe uses. Every PNG\n"
-           "written carries its recipe and scale; no file is replaced unless --force says so.\n\n"
+           "stops after the pictures under way, and the same command with --continue goes on\n"
+           "from there. With --from it makes a picture again, bit for bit, from its recipe:\n"
+           "the one a PNG carries, the .recipe file beside a bitmap, or a recipe file of the\n"
+           "history; with --scale K as a print version of 600 K x 450 K pixels, and says which\n"
+           "maths the recipe uses. Every PNG written carries its recipe and scale; a bitmap has\n"
+           "its recipe written beside it as <name>.recipe (both files are written, or neither).\n"
+           "No file is replaced unless --force says so.\n\n"
            "maths: every new picture computes its sines, cosines, tangents, arctangents,\n"
            "logarithms and powers correctly rounded, the same on every machine; a recipe saved\n"
            "before that is made again with the C library's functions, as it was made.\n\n"
@@ -205,9 +216,10 @@ QString renderHelp() {
            "most common colour; spread, the standard deviation of its brightness (0..255);\n"
            "detail, the mean brightness difference of neighbouring pixels. It is dull when\n"
            "common >= " + QString::number(kDullCommonShare) + " or spread < " +
-           QString::number(kDullSpread) + ". The figures are printed and stored in the PNG\n"
-           "(text Interest). With --skip-dull a batch skips dull pictures; it stops (status 1)\n"
-           "when " + QString::number(kMissesPerPicture) + " x N seeds in a row were all dull.\n\n"
+           QString::number(kDullSpread) + ". The figures are printed, and stored in the PNG\n"
+           "(text Interest), with a decimal point whatever the locale. With --skip-dull a\n"
+           "batch skips dull pictures; it stops (status 1) when " + QString::number(kMissesPerPicture) +
+           " x N seeds in a row\nwere all dull.\n\n"
            "options:\n" +
            describeOptions(kRenderOptions) +
            "\nexit status: 0 written, 1 a file or folder could not be written, the memory for\n"
@@ -241,8 +253,15 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
         batch.plan.scale = request.settings.scale;
         batch.plan.jobs = request.jobs;
         batch.plan.skipDull = request.skipDull;
-        batch.plan.folder = request.out.isEmpty() ? defaultPicturesFolder() : request.out;
+        batch.plan.folder = request.out;
+        if (request.out.isEmpty()) {
+            if (const QString error = defaultOutputFolder(batch.plan.folder); !error.isEmpty()) {
+                err << "momentart render: " << error << "\n";
+                return 1;
+            }
+        }
         batch.quiet = request.quiet;
+        batch.goOn = request.goOn;
         if (stampFaceMissing(batch.plan.stamp, err)) return 1;
         return runBatchCommand(batch, err);
     }

@@ -144,14 +144,16 @@ int sheetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     const bool force = options.has("force");
     const bool quiet = options.has("quiet");
     QString path = options.value("out");
+    IfTaken ifTaken = force ? IfTaken::Replace : IfTaken::Fail;
     // Problems with the file are found before a minute of work, not after.
     if (path.isEmpty()) {
-        const QString folder = defaultPicturesFolder();
-        if (const QString error = ensureFolder(folder); !error.isEmpty()) {
+        QString folder;
+        if (const QString error = defaultOutputFolder(folder); !error.isEmpty()) {
             err << "momentart sheet: " << error << "\n";
             return 1;
         }
-        path = freePath(folder, QString("sheet-%1").arg(seed), "png");
+        path = QDir(folder).filePath(QString("sheet-%1.png").arg(seed));
+        ifTaken = IfTaken::NextFreeName;
     } else if (const QString error = outputPathProblem(path, force); !error.isEmpty()) {
         err << "momentart sheet: cannot write " << error << "\n";
         return 1;
@@ -166,20 +168,23 @@ int sheetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
         progress.step(QString("type %1").arg(type), elapsed.count());
     });
     progress.finish();
-    if (sheet.isNull()) {
+    const auto interrupted = [&] {
         if (!quiet) err << "momentart sheet: interrupted: no sheet written\n";
         return kInterruptedStatus;
-    }
+    };
+    if (sheet.isNull() || takeBackIfInterrupted(interrupt, {})) return interrupted();
     const ImageTexts texts = {
         {"Software", softwareText()},
         {"Title", QString("momentart contact sheet, seed %1").arg(seed)},
         {"Seed", QString::number(seed)},
     };
-    const WriteResult written = writeImage(sheet, path, force, texts);
+    const WriteResult written = writeImage(sheet, path, ifTaken, texts);
     if (!written.ok) {
         err << "momentart sheet: cannot write " << written.error << "\n";
         return 1;
     }
+    if (takeBackIfInterrupted(interrupt, written.path)) return interrupted();
+    path = written.path;
     if (!quiet)
         out << "file: " << QDir::toNativeSeparators(path) << "\n"
             << "seed: " << seed << "\n";

@@ -94,8 +94,8 @@ QString readRequest(const ParsedOptions& options, VaryRequest& request) {
     request.firstSeed = static_cast<std::uint32_t>(seed.value);
     request.jobs = static_cast<int>(jobs.value);
     request.quiet = options.has("quiet");
-    request.folder = options.has("out") ? options.value("out") : defaultPicturesFolder();
-    if (request.folder.isEmpty()) return "--out needs a folder";
+    request.folder = options.value("out");
+    if (options.has("out") && request.folder.isEmpty()) return "--out needs a folder";
     if (QFileInfo(request.folder).exists() && !QFileInfo(request.folder).isDir())
         return "--out '" + request.folder + "' is a file; vary writes into a folder";
 
@@ -158,8 +158,10 @@ int varyCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
         err << "momentart vary: " << error << "\n";
         return 2;
     }
-    if (const QString error = ensureFolder(request.folder); !error.isEmpty()) {
-        err << "momentart vary: " << error << "\n";
+    const QString folderError =
+        request.folder.isEmpty() ? defaultOutputFolder(request.folder) : ensureFolder(request.folder);
+    if (!folderError.isEmpty()) {
+        err << "momentart vary: " << folderError << "\n";
         return 1;
     }
 
@@ -178,32 +180,31 @@ int varyCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
         const Variation variation =
             n == 0 ? Variation{} : Variation{request.kind, request.firstSeed + static_cast<std::uint32_t>(n - 1)};
         const RenderedPicture picture = renderFromRecipe(variationRecipe(request.original, variation));
-        QString path;
-        WriteResult result{true, {}};
+        WriteResult result{true, {}, {}};
         if (n > 0) {
             const QString base = variationFileBase(QString::fromStdString(picture.state.imeslike),
                                                    imageType(picture.state), variation);
-            std::lock_guard guard(lock);
-            path = freePath(request.folder, base, "png");
-            result = writePicture(path, *picture.canvas, picture.recipe, picture.state, false);
+            result = writePicture(QDir(request.folder).filePath(base + ".png"), *picture.canvas, picture.recipe,
+                                  picture.state, IfTaken::NextFreeName);
         }
         std::lock_guard guard(lock);
         shown[n] = toQImage(*picture.canvas);
-        written[n] = path;
+        written[n] = result.path;
         if (!result.ok && failure.isEmpty()) failure = result.error;
         if (!result.ok || interrupt.flag().load()) halt.store(true);
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
-        progress.step(n == 0 ? QString("the original") : QDir::toNativeSeparators(path), elapsed.count());
+        progress.step(n == 0 ? QString("the original") : QDir::toNativeSeparators(result.path), elapsed.count());
     });
     progress.finish();
     if (!failure.isEmpty()) {
         err << "momentart vary: cannot write " << failure << "\n";
         return 1;
     }
-    if (interrupt.flag().load()) {
+    const auto interrupted = [&] {
         if (!request.quiet) err << "momentart vary: interrupted: no sheet written\n";
         return kInterruptedStatus;
-    }
+    };
+    if (takeBackIfInterrupted(interrupt, {})) return interrupted();
 
     const QString name = QString::fromStdString(request.planned.imeslike);
     const int type = imageType(request.planned);
@@ -219,15 +220,19 @@ int varyCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
     const QImage sheet = layOutContactSheet(
         grid, QString("%1, type %2: the original and %3 %4 variations").arg(name).arg(type).arg(request.count).arg(kind),
         entries);
-    const QString sheetPath = freePath(request.folder, QString("%1-type%2-%3-sheet").arg(name).arg(type).arg(kind), "png");
+    const QString sheetName = QString("%1-type%2-%3-sheet.png").arg(name).arg(type).arg(kind);
     const ImageTexts texts = {
         {"Software", softwareText()},
         {"Title", QString("momentart %1 variations of %2").arg(kind, name)},
     };
-    if (const WriteResult result = writeImage(sheet, sheetPath, false, texts); !result.ok) {
-        err << "momentart vary: cannot write " << result.error << "\n";
+    const WriteResult sheetWritten =
+        writeImage(sheet, QDir(request.folder).filePath(sheetName), IfTaken::NextFreeName, texts);
+    if (!sheetWritten.ok) {
+        err << "momentart vary: cannot write " << sheetWritten.error << "\n";
         return 1;
     }
+    if (takeBackIfInterrupted(interrupt, sheetWritten.path)) return interrupted();
+    const QString& sheetPath = sheetWritten.path;
     if (!request.quiet) {
         for (int n = 1; n < pictures; ++n) out << "file: " << QDir::toNativeSeparators(written[n]) << "\n";
         out << "sheet: " << QDir::toNativeSeparators(sheetPath) << "\n";

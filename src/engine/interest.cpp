@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <vector>
 
 #include "engine/stamp.h"
@@ -96,9 +96,18 @@ bool isDull(const Interest& interest) {
 }
 
 std::string interestText(const Interest& interest) {
-    char text[80];
-    std::snprintf(text, sizeof text, "common=%.2f spread=%.1f detail=%.1f", interest.common,
-                  interest.spread, interest.detail);
+    // std::to_chars writes a decimal point in every locale; printf would
+    // write "0,07" under a French one, and files must not depend on it.
+    std::string text;
+    const auto append = [&text](const char* key, double value, int decimals) {
+        char digits[32];
+        const auto written = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
+        text += key;
+        text.append(digits, written.ptr);
+    };
+    append("common=", interest.common, 2);
+    append(" spread=", interest.spread, 1);
+    append(" detail=", interest.detail, 1);
     return text;
 }
 

@@ -212,6 +212,10 @@ std::string encodeRecipe(const Recipe& recipe) {
 RecipeReading decodeRecipe(std::string_view given) {
     auto fail = [](std::string message) { return RecipeReading{std::nullopt, std::move(message)}; };
     const std::string text = plainLineEnds(given);
+    // A CR left alone ends a line on old Macs; no value holds one (texts
+    // escape it), so the lines run together and would be misreported.
+    if (text.find('\r') != std::string::npos)
+        return fail("its line ends are not recognised: a line ends in CR alone (a recipe's lines end in LF or CR LF)");
     if (auto problem = firstLineProblem(text)) return fail(std::move(*problem));
     KeyLines split = splitKeyLines(text);
     if (!split.error.empty()) return fail(std::move(split.error));

@@ -38,7 +38,8 @@ public:
 
     const QString& folder() const { return folder_; }
 
-    // Writes the picture's recipe as the newest file, then removes the oldest
+    // Writes the picture's recipe as the newest file (numbered on from the
+    // newest file in the folder, whoever wrote it), then removes the oldest
     // beyond `keep`.
     struct Added {
         QString path;   // the file written
@@ -47,11 +48,10 @@ public:
     Added add(const Recipe& recipe, const QString& name);
 
 private:
-    QString scan();
-
     QString folder_;
     int keep_;
-    std::optional<std::deque<HistoryFile>> files_;  // oldest first; read on the first add
+    std::optional<std::deque<HistoryFile>> files_;  // oldest first, as last read or written
+    std::optional<long long> lastNumber_;           // the number this store gave out last
 };
 
 }  // namespace momentart

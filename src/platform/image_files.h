@@ -1,11 +1,14 @@
-// Writing pictures to files: whole or not at all.
+// Writing pictures to files: whole or not at all, never over another file
+// unless asked (platform/whole_file.h).
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QList>
 #include <QPair>
 #include <QString>
-#include <functional>
+
+#include "platform/whole_file.h"
 
 namespace momentart {
 
@@ -17,21 +20,17 @@ ImageFormat formatOfPath(const QString& path);
 // Texts stored in a PNG (key, value), in order.
 using ImageTexts = QList<QPair<QString, QString>>;
 
-struct WriteResult {
-    bool ok = false;
-    QString error;  // the path and the reason, when !ok
-};
+// The bytes of `image` as a file of `format`: a PNG carries `texts`, a
+// bitmap is 24-bit colour. Returns why encoding failed, or an empty string.
+QString encodeImage(const QImage& image, ImageFormat format, const ImageTexts& texts, QByteArray& bytes);
 
-// Writes `image` to `path` through a temporary file renamed into place, so a
-// failure (missing folder, no permission, full disk) leaves no partial file.
-// Replaces an existing file only when `replace` is true. PNG files carry
-// `texts`; a bitmap is written as 24-bit colour.
-WriteResult writeImage(const QImage& image, const QString& path, bool replace,
-                       const ImageTexts& texts = {});
+// Writes `image` to `path` (.png or .bmp), whole or not at all, under the
+// rule `ifTaken`.
+WriteResult writeImage(const QImage& image, const QString& path, IfTaken ifTaken, const ImageTexts& texts = {});
 
-// `folder/base.ext`, or `folder/base-2.ext`, `-3`, ... : the first name that
-// does not exist yet and that `taken` (if given) does not claim.
-QString freePath(const QString& folder, const QString& base, const QString& extension,
-                 const std::function<bool(const QString&)>& taken = {});
+// The same, replacing an existing file only when `replace` is true.
+inline WriteResult writeImage(const QImage& image, const QString& path, bool replace, const ImageTexts& texts = {}) {
+    return writeImage(image, path, replace ? IfTaken::Replace : IfTaken::Fail, texts);
+}
 
 }  // namespace momentart

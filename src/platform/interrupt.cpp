@@ -1,5 +1,6 @@
 #include "platform/interrupt.h"
 
+#include <QFile>
 #include <csignal>
 #include <cstring>
 #if defined(_WIN32)
@@ -52,5 +53,11 @@ InterruptGuard::~InterruptGuard() {
 }
 
 const std::atomic<bool>& InterruptGuard::flag() const { return gInterrupted; }
+
+bool takeBackIfInterrupted(const InterruptGuard& interrupt, const QString& path) {
+    if (!interrupt.flag().load()) return false;
+    if (!path.isEmpty()) QFile::remove(path);
+    return true;
+}
 
 }  // namespace momentart

@@ -2,6 +2,7 @@
 // program at once, they set a flag that the work looks at between pictures.
 #pragma once
 
+#include <QString>
 #include <atomic>
 
 namespace momentart {
@@ -23,6 +24,11 @@ private:
     struct Saved;
     Saved* saved_;
 };
+
+// Once a command has said it is stopping, nothing more may appear: a file
+// it finished while the interruption came is removed again. Returns true
+// when the command was interrupted (and `path`, if not empty, removed).
+bool takeBackIfInterrupted(const InterruptGuard& interrupt, const QString& path);
 
 // The exit status of a command ended by Ctrl-C: 128 + SIGINT.
 inline constexpr int kInterruptedStatus = 130;

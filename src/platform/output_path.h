@@ -12,4 +12,8 @@ namespace momentart {
 // the path is free (or, with `replace`, a regular file).
 QString outputPathProblem(const QString& path, bool replace);
 
+// An error line naming the path when the folder it would go into is not a
+// folder that can be reached, or an empty string.
+QString outputFolderProblem(const QString& path);
+
 }  // namespace momentart

@@ -2,6 +2,10 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <cerrno>
+
+#include "platform/path_status.h"
+#include "platform/whole_file.h"
 
 namespace momentart {
 
@@ -21,9 +25,34 @@ QString savedPictureName(const std::string& pictureName, const Recipe& recipe) {
 }
 
 QString ensureFolder(const QString& folder) {
-    if (QDir(folder).exists()) return {};
+    const PathStatus status = pathStatus(folder);
+    switch (status.kind) {
+        case PathStatus::Kind::Folder: return {};
+        case PathStatus::Kind::Unreachable: return folder + ": cannot reach the folder (" + status.reason + ")";
+        case PathStatus::Kind::File:
+        case PathStatus::Kind::Other: return folder + ": a file of that name is where the folder should be";
+        case PathStatus::Kind::Missing:
+        case PathStatus::Kind::BrokenLink: break;
+    }
+    errno = 0;
     if (QDir().mkpath(folder)) return {};
-    return folder + ": cannot create the folder";
+    const int error = errno;
+    return folder + ": cannot create the folder" + (error != 0 ? " (" + failureText(error) + ")" : QString());
+}
+
+QString homeMissing() {
+#if defined(Q_OS_WIN)
+    return {};
+#else
+    return qEnvironmentVariableIsEmpty("HOME") ? QStringLiteral("HOME is not set") : QString();
+#endif
+}
+
+ReadyFolder readyPicturesFolder() {
+    if (const QString missing = homeMissing(); !missing.isEmpty())
+        return {{}, missing + ", so there is no Pictures folder to save into"};
+    const QString folder = defaultPicturesFolder();
+    return {folder, ensureFolder(folder)};
 }
 
 }  // namespace momentart

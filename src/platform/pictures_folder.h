@@ -20,7 +20,20 @@ QString defaultPicturesFolder();
 QString savedPictureName(const std::string& pictureName, const Recipe& recipe);
 
 // Creates `folder` (and its parents) if missing; on failure returns a
-// message naming the folder.
+// message naming the folder and why.
 QString ensureFolder(const QString& folder);
+
+// "HOME is not set" where the home folder is read from HOME and it is not
+// set (the folders built on it would be made at the root), or an empty
+// string.
+QString homeMissing();
+
+// The momentart folder of the Pictures folder, created if missing; or why
+// there is none.
+struct ReadyFolder {
+    QString path;
+    QString error;  // one line, when there is no folder
+};
+ReadyFolder readyPicturesFolder();
 
 }  // namespace momentart

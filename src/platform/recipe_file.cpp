@@ -3,46 +3,37 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "platform/path_status.h"
 
 namespace momentart {
 
 namespace {
-// A recipe is about 3 KB; anything far larger is not one, and is not read
-// into memory whole.
-constexpr qint64 kLargestRecipe = 64 * 1024;
-
 bool isRecipePath(const QString& path) {
     return QFileInfo(path).suffix().compare(kRecipeExtension, Qt::CaseInsensitive) == 0;
 }
 }  // namespace
 
 QString recipePathBeside(const QString& picturePath) {
-    const QFileInfo info(picturePath);
-    return info.dir().filePath(info.completeBaseName() + "." + kRecipeExtension);
+    // The path as given, only its extension changed.
+    const QString suffix = QFileInfo(picturePath).suffix();
+    const QString base = suffix.isEmpty() ? picturePath + "." : picturePath.chopped(suffix.size());
+    return base + kRecipeExtension;
 }
 
-WriteResult writeRecipeFile(const QString& path, const Recipe& recipe, bool replace) {
-    if (!replace && QFileInfo::exists(path)) return {false, path + ": a file of that name exists already"};
-    const QFileInfo info(path);
-    if (!info.dir().exists()) return {false, path + ": no such folder " + info.dir().path()};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return {false, path + ": " + file.errorString()};
-    const std::string text = encodeRecipe(recipe);
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        file.commit();
-        return {false, path + ": " + reason};
-    }
-    if (!file.commit()) return {false, path + ": " + file.errorString()};
-    return {true, {}};
+QByteArray recipeFileBytes(const Recipe& recipe) { return QByteArray::fromStdString(encodeRecipe(recipe)); }
+
+WriteResult writeRecipeFile(const QString& path, const Recipe& recipe, IfTaken ifTaken) {
+    return writeWholeFile(recipeFileBytes(recipe), path, ifTaken);
 }
 
 RecipeFromFile readRecipeFile(const QString& path) {
+    if (const QString problem = fileToReadProblem(path, "recipe file"); !problem.isEmpty())
+        return {std::nullopt, path + ": " + problem};
     QFile file(path);
-    if (!QFileInfo(path).isFile()) return {std::nullopt, path + ": no such file"};
     if (!file.open(QIODevice::ReadOnly)) return {std::nullopt, path + ": " + file.errorString()};
+    // Anything far larger than a recipe is not one, and is not read into
+    // memory whole.
     if (file.size() > kLargestRecipe)
         return {std::nullopt, path + ": too large to be a recipe (" + QString::number(file.size()) + " bytes)"};
     const QByteArray text = file.readAll();
@@ -54,9 +45,10 @@ RecipeFromFile readRecipeFile(const QString& path) {
 RecipeFromFile readRecipeOfAnyFile(const QString& path) {
     if (isRecipePath(path)) return readRecipeFile(path);
     if (formatOfPath(path) == ImageFormat::Bmp) {
-        if (!QFileInfo(path).isFile()) return {std::nullopt, path + ": no such file"};
+        if (const QString problem = fileToReadProblem(path, "picture"); !problem.isEmpty())
+            return {std::nullopt, path + ": " + problem};
         const QString beside = recipePathBeside(path);
-        if (!QFileInfo::exists(beside))
+        if (pathStatus(beside).kind == PathStatus::Kind::Missing)
             return {std::nullopt, path + ": a bitmap carries no recipe, and there is no " +
                                       QFileInfo(beside).fileName() + " beside it"};
         return readRecipeFile(beside);

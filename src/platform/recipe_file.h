@@ -3,6 +3,7 @@
 // And reading the recipe of any picture file momentart writes.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include "engine/recipe.h"
@@ -17,9 +18,12 @@ inline constexpr const char* kRecipeExtension = "recipe";
 // `folder/T2026.bmp` -> `folder/T2026.recipe`: where a bitmap's recipe lies.
 QString recipePathBeside(const QString& picturePath);
 
-// Writes the recipe's text to `path` through a temporary file renamed into
-// place; replaces an existing file only when `replace` is true.
-WriteResult writeRecipeFile(const QString& path, const Recipe& recipe, bool replace);
+// The bytes of a recipe file.
+QByteArray recipeFileBytes(const Recipe& recipe);
+
+// Writes the recipe's text to `path`, whole or not at all, under the rule
+// `ifTaken`.
+WriteResult writeRecipeFile(const QString& path, const Recipe& recipe, IfTaken ifTaken);
 
 // Reads a recipe file.
 RecipeFromFile readRecipeFile(const QString& path);

@@ -1,11 +1,14 @@
 #include "platform/recipe_png.h"
 
-#include <QFileInfo>
+#include <QDir>
 #include <QImageReader>
 
 #include "engine/generation/catalogue.h"
+#include "platform/bitmap_with_recipe.h"
 #include "platform/image_convert.h"
+#include "platform/path_status.h"
 #include "platform/pictures_folder.h"
+#include "platform/png_texts.h"
 
 namespace momentart {
 
@@ -31,45 +34,52 @@ ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, cons
 }
 
 WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
-                         const GenerationState& after, bool replace,
+                         const GenerationState& after, IfTaken ifTaken,
                          const std::optional<Interest>& measured) {
-    return writeImage(toRgb888(canvas), path, replace,
+    if (formatOfPath(path) == ImageFormat::Bmp) return writeBitmapWithRecipe(toRgb888(canvas), recipe, path, ifTaken);
+    return writeImage(toRgb888(canvas), path, ifTaken,
                       pictureTexts(recipe, after, measured ? *measured : measureInterest(canvas)));
 }
 
 SavedPicture savePictureToPicturesFolder(const Canvas& canvas, const Recipe& recipe,
                                          const GenerationState& after) {
-    const QString folder = defaultPicturesFolder();
-    if (const QString error = ensureFolder(folder); !error.isEmpty()) return {false, {}, error};
-    const QString path = freePath(folder, savedPictureName(after.imeslike, recipe), "png");
-    const WriteResult written = writePicture(path, canvas, recipe, after, false);
+    const ReadyFolder folder = readyPicturesFolder();
+    if (!folder.error.isEmpty()) return {false, {}, folder.error};
+    const QString path = QDir(folder.path).filePath(savedPictureName(after.imeslike, recipe) + ".png");
+    const WriteResult written = writePicture(path, canvas, recipe, after, IfTaken::NextFreeName);
     if (!written.ok) return {false, path, written.error};
-    return {true, path, {}};
+    return {true, written.path, {}};
 }
 
 RecipeFromFile readRecipeFromPicture(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isDir()) return {std::nullopt, path + ": a folder, not a picture"};
-    if (!info.exists()) return {std::nullopt, path + ": no such file"};
-    if (!info.isFile()) return {std::nullopt, path + ": not a regular file (a device or a pipe)"};
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    if (!reader.canRead())
-        return {std::nullopt, path + ": cannot read it as a picture (" + reader.errorString() + ")"};
-    if (reader.format() != "png")
-        return {std::nullopt, path + ": not a PNG file, so it carries no recipe"};
-    // The image's own texts keep their line ends (the reader's text() folds
-    // them into spaces).
-    const QImage image = reader.read();
-    if (image.isNull())
-        return {std::nullopt, path + ": cannot read it as a picture (" + reader.errorString() + ")"};
-    const QString text = image.text(kRecipeKey);
-    if (text.isEmpty())
-        return {std::nullopt, path + ": this PNG carries no recipe (it is not a picture momentart wrote, "
-                                     "or its texts were removed)"};
-    const RecipeReading read = decodeRecipe(text.toStdString());
-    if (!read.recipe)
-        return {std::nullopt, path + ": damaged recipe: " + QString::fromStdString(read.error)};
+    const auto refused = [&path](const QString& why) { return RecipeFromFile{std::nullopt, path + ": " + why}; };
+    if (const QString problem = fileToReadProblem(path, "picture"); !problem.isEmpty()) return refused(problem);
+    const PngTexts png = readPngTexts(path);
+    if (!png.isPng) {
+        if (!png.error.isEmpty()) return refused("cannot read it (" + png.error + ")");
+        // Only the header is looked at: another format's decoder is never run.
+        if (!QImageReader::imageFormat(path).isEmpty()) return refused("not a PNG file, so it carries no recipe");
+        return refused("cannot read it as a picture (not a picture file)");
+    }
+    if (!png.error.isEmpty()) return refused("cannot read it as a picture (" + png.error + ")");
+    const QString tooLarge = QString("its recipe is too large to be one (over %1 bytes)").arg(kLargestRecipe);
+    if (png.tooLarge.contains(kRecipeKey)) return refused(tooLarge);
+    QStringList recipes;
+    for (const auto& [key, value] : png.texts)
+        if (key == kRecipeKey) recipes << value;
+    if (recipes.size() > 1)
+        return refused(
+            QString("this PNG carries %1 recipes, so it is not known which picture it is").arg(recipes.size()));
+    if (recipes.isEmpty()) {
+        if (!png.dropped.isEmpty())
+            return refused("this PNG carries no recipe that can be read: a text of it was left out (" +
+                           png.dropped + ")");
+        return refused("this PNG carries no recipe (it is not a picture momentart wrote, or its texts were removed)");
+    }
+    const QByteArray text = recipes.first().toUtf8();
+    if (text.size() > kLargestRecipe) return refused(tooLarge);
+    const RecipeReading read = decodeRecipe(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    if (!read.recipe) return refused("damaged recipe: " + QString::fromStdString(read.error));
     return {read.recipe, {}};
 }
 

@@ -21,13 +21,21 @@ QString softwareText();
 // and type), `interest` what measureInterest found in its canvas.
 ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, const Interest& interest);
 
-// Writes the picture as a file with its texts (PNG) or as a bitmap (.bmp,
-// which has no room for texts). Whole or not at all; replaces an existing
-// file only when `replace` is true. `measured` saves measuring the canvas
-// again when its Interest is known already.
+// Writes the picture as a PNG carrying its texts, or as a bitmap (.bmp,
+// which has no room for texts) with its recipe beside it
+// (platform/bitmap_with_recipe.h). Whole or not at all, under the rule
+// `ifTaken`. `measured` saves measuring the canvas again when its Interest
+// is known already.
 WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
-                         const GenerationState& after, bool replace = false,
+                         const GenerationState& after, IfTaken ifTaken,
                          const std::optional<Interest>& measured = std::nullopt);
+
+// The same, replacing an existing file only when `replace` is true.
+inline WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
+                                const GenerationState& after, bool replace = false,
+                                const std::optional<Interest>& measured = std::nullopt) {
+    return writePicture(path, canvas, recipe, after, replace ? IfTaken::Replace : IfTaken::Fail, measured);
+}
 
 struct SavedPicture {
     bool ok = false;
@@ -48,7 +56,12 @@ struct RecipeFromFile {
     QString error;  // one line: the file, and what is wrong with it
 };
 
-// Reads the recipe of a PNG that momentart wrote.
+// The most bytes a recipe may have, in a file or in a PNG: a recipe is
+// about 3 KB, and anything far larger is not one and is not decoded.
+inline constexpr qint64 kLargestRecipe = 64 * 1024;
+
+// Reads the recipe of a PNG that momentart wrote. A PNG with two recipes is
+// refused: its Title and Seed could belong to either.
 RecipeFromFile readRecipeFromPicture(const QString& path);
 
 }  // namespace momentart

@@ -34,7 +34,10 @@ QString prepareDriveRoot(const QString& root) {
     return {};
 #else
     const DriveRoots defaults = defaultDriveRoots();
-    return root == defaults.d || root == defaults.c ? ensureFolder(root) : QString();
+    if (root != defaults.d && root != defaults.c) return {};
+    if (const QString missing = homeMissing(); !missing.isEmpty())
+        return missing + ", so there is no Pictures or Documents folder: name one with --drive-d or --drive-c";
+    return ensureFolder(root);
 #endif
 }
 

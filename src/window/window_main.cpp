@@ -14,6 +14,7 @@
 #include "engine/generation/run.h"
 #include "platform/display.h"
 #include "platform/options.h"
+#include "platform/pictures_folder.h"
 #include "platform/recipe_file.h"
 #include "platform/system_clock.h"
 #include "window/window_commands.h"
@@ -93,8 +94,16 @@ QString readWindowSettings(const QStringList& given, WindowSettings& settings, b
         }
         settings.open = picture;
     }
-    settings.historyFolder = options.has("history") ? options.value("history") : defaultHistoryFolder();
-    if (settings.historyFolder.isEmpty()) return "--history needs a folder";
+    if (options.has("history")) {
+        settings.historyFolder = options.value("history");
+        if (settings.historyFolder.isEmpty()) return "--history needs a folder";
+    } else if (const QString missing = homeMissing(); !missing.isEmpty()) {
+        // Said once at start; the window goes on without a history on disk.
+        QTextStream(stderr) << "momentart: " << missing << ", so the history is not kept on disk (name a folder "
+                               "with --history)\n";
+    } else {
+        settings.historyFolder = defaultHistoryFolder();
+    }
     const WholeOption keep = wholeOption(options, "history-keep", 1, 100000000, kHistoryKeep);
     if (!keep.error.isEmpty()) return keep.error;
     settings.historyKeep = static_cast<int>(keep.value);

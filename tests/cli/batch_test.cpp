@@ -300,6 +300,38 @@ TEST(BatchCommand, CtrlCStopsWithWholeFilesOnlyAndStatus130) {
     }
 }
 
+// A batch stopped part way goes on: the seeds whose pictures are whole in
+// the folder are skipped, the missing one and the one cut short are made
+// (beside the broken file, which is kept), and a picture of another batch
+// does not count.
+TEST(BatchCommand, ContinueMakesOnlyThePicturesNotWholeInTheFolder) {
+    QTemporaryDir dir;
+    const QStringList batch = {"render", "--count", "4", "--seed", "300", "--type", "20", "--no-stamp",
+                               "--out", "out"};
+    ASSERT_EQ(cli::run(batch + QStringList{"--quiet"}, dir.path()).status, 0);
+    const QDir out(dir.filePath("out"));
+    const auto fileOfSeed = [&](int seed) {
+        return out.filePath(out.entryList({QString("*-seed%1.png").arg(seed)}).value(0));
+    };
+    ASSERT_TRUE(QFile::remove(fileOfSeed(302)));
+    QFile cut(fileOfSeed(303));
+    ASSERT_TRUE(cut.resize(cut.size() / 2));
+    ASSERT_EQ(cli::run({"render", "--count", "1", "--seed", "302", "--type", "21", "--out", "out"}, dir.path()).status, 0);
+
+    const cli::Result goOn = cli::run(batch + QStringList{"--continue"}, dir.path());
+    EXPECT_EQ(goOn.status, 0) << goOn.err.toStdString();
+    EXPECT_TRUE(goOn.err.contains("2 pictures written to out, 2 seeds skipped: their pictures were there already"))
+        << goOn.err.toStdString();
+    EXPECT_EQ(out.entryList({"*-type20-*.png"}).size(), 5);
+    for (int seed = 300; seed < 304; ++seed) {
+        const QStringList files = out.entryList({QString("*-type20-seed%1*.png").arg(seed)});
+        const bool whole = std::any_of(files.begin(), files.end(), [&](const QString& file) {
+            return cli::samePixels(QImage(out.filePath(file)), toQImage(*single(seed, 20, false).canvas));
+        });
+        EXPECT_TRUE(whole) << seed;
+    }
+}
+
 // Type 24 is dull for about a third of its seeds.
 constexpr int kOftenDull = 24;
 

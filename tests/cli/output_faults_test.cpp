@@ -1,7 +1,8 @@
 // What stands in the way of writing a picture, tried through the real
 // program: a full disk, a device, pipe or symbolic link where the file would
-// go, a file where its folder should be, a folder of the file's name. Each is
-// one line of ours (no library chatter), status 1, and nothing written.
+// go, a file where its folder should be, a folder of the file's name, no
+// home. Each is one line of ours (no library chatter), status 1, and nothing
+// written.
 #include <QFile>
 #include <QProcess>
 #include <sys/mount.h>
@@ -11,6 +12,10 @@
 #include <gtest/gtest.h>
 
 #include "cli_support.h"
+#include "platform/bitmap_with_recipe.h"
+#include "platform/history_store.h"
+#include "platform/image_convert.h"
+#include "platform/renderer.h"
 
 namespace momentart {
 namespace {
@@ -63,27 +68,33 @@ TEST(OutputFaults, OnlyRegularFilesAreReplacedAndWhatIsInTheWayIsNamed) {
     EXPECT_TRUE(S_ISFIFO(pipe.st_mode));
 }
 
-// A small file system that fills up: a tmpfs of 64 KiB, smaller than one
-// picture. Needs the right to mount (root, as on CI).
-class FullDisk : public ::testing::Test {
+// A small file system that fills up: a tmpfs of `size`. Needs the right to
+// mount (root, as on CI).
+class SmallDisk : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void mountOf(const char* size) {
         ASSERT_TRUE(dir_.isValid());
         disk_ = dir_.filePath("disk");
         ASSERT_TRUE(QDir().mkpath(disk_));
-        if (mount("tmpfs", disk_.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
+        if (mount("tmpfs", disk_.toLocal8Bit().constData(), "tmpfs", 0, (QByteArray("size=") + size).constData()) != 0)
             GTEST_SKIP() << "cannot mount a small tmpfs here (needs root)";
         mounted_ = true;
     }
     void TearDown() override {
         if (mounted_) umount(disk_.toLocal8Bit().constData());
     }
+    // Nothing of a failed save is left: no picture, recipe or temporary file.
+    void expectNothingLeft(const std::string& what) {
+        EXPECT_EQ(cli::filesIn(disk_), QStringList{}) << what;
+    }
     QTemporaryDir dir_;
     QString disk_;
     bool mounted_ = false;
 };
 
-TEST_F(FullDisk, IsReportedAsNoSpaceLeftAndLeavesNoFile) {
+TEST_F(SmallDisk, FullIsReportedAsNoSpaceLeftAndLeavesNoFile) {
+    mountOf("64k");
+    if (!mounted_) return;
     const QStringList commands[] = {
         {"render", "--seed", "4", "--out", disk_ + "/one.png"},
         {"render", "--seed", "4", "--out", disk_ + "/one.bmp"},
@@ -96,10 +107,60 @@ TEST_F(FullDisk, IsReportedAsNoSpaceLeftAndLeavesNoFile) {
         EXPECT_EQ(result.status, 1) << what;
         EXPECT_TRUE(result.err.contains("no space left on the device")) << what << ": " << result.err.toStdString();
         EXPECT_FALSE(result.err.contains("libpng")) << what << ": " << result.err.toStdString();
-        for (const QString& file : cli::filesIn(disk_))
-            EXPECT_FALSE(file.endsWith(".png") || file.endsWith(".bmp") || file.contains(".tmp"))
-                << what << " left " << file.toStdString();
+        expectNothingLeft(what);
     }
+    // The window's history on a full disk: an error, never an empty entry.
+    QFile filler(disk_ + "/filler");
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'x')) == 4096) {
+    }
+    HistoryStore history(disk_, 10);
+    RenderSettings settings;
+    settings.seed = 4;
+    const RenderedPicture picture = renderFresh(settings);
+    const HistoryStore::Added added = history.add(picture.recipe, "T4");
+    EXPECT_TRUE(added.error.contains("no space left on the device")) << added.error.toStdString();
+    EXPECT_EQ(cli::filesIn(disk_), (QStringList{".lock", "filler"}));
+}
+
+// 792 KB hold the bitmap of a picture (810,054 bytes) but not its recipe
+// too: the save is one, so it fails whole, from the command and the window.
+TEST_F(SmallDisk, ABitmapThatFitsWithoutItsRecipeIsNotSaved) {
+    mountOf("792k");
+    if (!mounted_) return;
+    const cli::Result result = cli::run({"render", "--seed", "7", "--out", disk_ + "/a.bmp"}, dir_.path());
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.contains("a.recipe: no space left on the device")) << result.err.toStdString();
+    expectNothingLeft("render --out a.bmp");
+
+    RenderSettings settings;
+    settings.seed = 7;
+    const RenderedPicture picture = renderFresh(settings);
+    const BitmapSave saved = saveBitmapWithRecipe(toQImage(*picture.canvas), picture.recipe, disk_, "T7");
+    EXPECT_EQ(saved.outcome, BitmapSave::Outcome::Failed);
+    EXPECT_TRUE(saved.error.contains("no space left on the device")) << saved.error.toStdString();
+    expectNothingLeft("the window's save");
+}
+
+// With HOME unset there is no Pictures folder: nothing is made at the root.
+TEST(Headless, WithoutHomeACommandAsksForOutAndMakesNothing) {
+    QTemporaryDir dir;
+    const bool before = QFileInfo::exists("/Pictures");
+    for (const QStringList& command : {QStringList{"render", "--seed", "3"}, QStringList{"sheet", "--seed", "3"},
+                                       QStringList{"render", "--count", "2", "--seed", "3"}}) {
+        QProcessEnvironment env = cli::scratchEnvironment(dir.path());
+        env.remove("HOME");
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.setProcessEnvironment(env);
+        process.start(MOMENTART_BINARY, command);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitCode(), 1) << err.toStdString();
+        EXPECT_TRUE(err.contains("HOME is not set") && err.contains("--out")) << err.toStdString();
+    }
+    EXPECT_EQ(QFileInfo::exists("/Pictures"), before);
+    EXPECT_EQ(cli::filesIn(dir.path()), QStringList{});
 }
 
 TEST(Headless, NoDisplayWithTheOffscreenPlatformRendersAPictureAndEnds) {

@@ -1,7 +1,9 @@
 // The contact sheet: its layout, and one real sheet checked cell by cell.
 #include <QFile>
 #include <QPainter>
+#include <csignal>
 #include <set>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -153,6 +155,36 @@ TEST(SheetCommand, RefusesBadInputAndAnExistingFileBeforeAnyWork) {
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), "keep me");
     EXPECT_EQ(cli::filesIn(dir.path()), QStringList{"old.png"});
+}
+
+}  // namespace
+}  // namespace momentart
+
+namespace momentart {
+namespace {
+
+// Ctrl-C as the last picture of the sheet is done, a little later each
+// round: whenever the command has said it is stopping, there is no sheet
+// and the status is 130; otherwise the sheet is whole and the status 0.
+TEST(SheetCommand, OnceStoppingIsSaidNothingIsWritten) {
+    for (const int delayMs : {0, 20}) {
+        QTemporaryDir dir;
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.setProcessEnvironment(cli::scratchEnvironment(dir.path()));
+        process.setReadChannel(QProcess::StandardError);
+        process.start(MOMENTART_BINARY, {"sheet", "--seed", "3", "--out", "s.png"});
+        QByteArray err;
+        while (!err.contains("58/58") && process.waitForReadyRead(60000)) err += process.readAllStandardError();
+        std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+        ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        err += process.readAllStandardError();
+        ASSERT_EQ(process.exitStatus(), QProcess::NormalExit) << err.toStdString();
+        const bool stopping = err.contains("stopping");
+        EXPECT_EQ(process.exitCode(), stopping ? 130 : 0) << delayMs << ": " << err.toStdString();
+        EXPECT_EQ(QFileInfo::exists(dir.filePath("s.png")), !stopping) << delayMs << ": " << err.toStdString();
+    }
 }
 
 }  // namespace

@@ -131,6 +131,14 @@ TEST(RecipePng, RenderFromAFreshSingleRenderReproducesIt) {
     EXPECT_EQ(again.out, QString(first.out).replace("one.png", "two.png") + "maths: correctly rounded\n");
     EXPECT_TRUE(cli::samePixels(QImage(dir.filePath("one.png")), QImage(dir.filePath("two.png"))));
 
+    // A bitmap has its recipe beside it, and is made again byte for byte.
+    ASSERT_EQ(cli::run({"render", "--seed", "4242", "--out", "one.bmp"}, dir.path()).status, 0);
+    ASSERT_EQ(cli::run({"render", "--from", "one.bmp", "--out", "two.bmp"}, dir.path()).status, 0);
+    for (const char* file : {"one", "two"}) EXPECT_TRUE(QFileInfo::exists(dir.filePath(file + QString(".recipe"))));
+    QFile one(dir.filePath("one.bmp")), two(dir.filePath("two.bmp"));
+    ASSERT_TRUE(one.open(QIODevice::ReadOnly) && two.open(QIODevice::ReadOnly));
+    EXPECT_EQ(one.readAll(), two.readAll());
+
     // Without --out it goes to the Pictures folder under the picture's name,
     // next to nothing it would replace.
     const cli::Result home = cli::run({"render", "--from", "one.png"}, dir.path());
