@@ -26,6 +26,9 @@ struct RunOptions {
     // Threads that share the picture's visits; the pixels are the same for
     // any number.
     int jobs = 1;
+    // Stops the run after exactly this many visits, on one thread, its
+    // picture unfinished (the canvas a film's frame must equal); 0: every visit.
+    long visitLimit = 0;
 };
 
 inline constexpr int kLargestScale = 16;
