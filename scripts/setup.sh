@@ -5,8 +5,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # dpkg-dev and file: scripts/package.sh reads the program's library
-# dependencies with them.
-scripts/install-packages.sh cmake g++ make qt6-base-dev libpng-dev libgtest-dev libgmock-dev libbenchmark-dev \
+# dependencies with them. FFmpeg's libraries and libwebp write the films
+# (found through pkg-config).
+scripts/install-packages.sh cmake g++ make pkg-config qt6-base-dev libpng-dev libgtest-dev libgmock-dev \
+    libbenchmark-dev libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libwebp-dev \
     fonts-dejavu-core dpkg-dev file
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null

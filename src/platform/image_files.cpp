@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <cerrno>
 
+#include "platform/disk_failure.h"
 #include "platform/output_path.h"
 #include "platform/png_encoder.h"
 
@@ -17,9 +18,8 @@ namespace {
 // Why opening, writing or committing `file` failed: a full disk in plain
 // words, otherwise the system's own reason.
 QString failureOf(const QFileDevice& file, int error) {
-    if (error == ENOSPC) return "no space left on the device";
-    if (error == EDQUOT) return "the disk quota is used up";
-    return file.errorString();
+    const QString disk = diskFailure(error);
+    return disk.isEmpty() ? file.errorString() : disk;
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "platform/film_recipe.h"
+#include "platform/film_writer.h"
+
 namespace momentart {
 
 namespace {
@@ -61,7 +64,13 @@ RecipeFromFile readRecipeOfAnyFile(const QString& path) {
                                       QFileInfo(beside).fileName() + " beside it"};
         return readRecipeFile(beside);
     }
+    if (filmFormatOfPath(path) != FilmFormat::Unknown) return readRecipeFromFilm(path);
     return readRecipeFromPicture(path);
+}
+
+bool carriesRecipe(const QString& path) {
+    return isRecipePath(path) || formatOfPath(path) != ImageFormat::Unknown ||
+           filmFormatOfPath(path) != FilmFormat::Unknown;
 }
 
 }  // namespace momentart
