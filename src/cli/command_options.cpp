@@ -2,6 +2,7 @@
 
 
 #include "platform/image_files.h"
+#include "platform/stamp_face.h"
 #include "platform/system_clock.h"
 #include "platform/worker_pool.h"
 
@@ -13,6 +14,12 @@ WholeOption seedOption(const ParsedOptions& options) {
 
 WholeOption jobsOption(const ParsedOptions& options) {
     return wholeOption(options, "jobs", 1, kMostJobs, everyCore());
+}
+
+bool stampFaceMissing(const char* command, bool stamp, QTextStream& err) {
+    if (!stamp || stampFace()) return false;
+    err << "momentart " << command << ": " << missingStampFaceMessage() << "\n";
+    return true;
 }
 
 QString checkOutputFileOptions(const ParsedOptions& options) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QTextStream>
 
 #include "platform/options.h"
 
@@ -17,6 +18,10 @@ WholeOption seedOption(const ParsedOptions& options);
 
 // --jobs J (default: every core).
 WholeOption jobsOption(const ParsedOptions& options);
+
+// A stamped picture needs the stamp's face: without it, says so as
+// `command` and returns true.
+bool stampFaceMissing(const char* command, bool stamp, QTextStream& err);
 
 // --out naming one picture file (.png or .bmp) and --force, which needs it:
 // an error line, or an empty string.

@@ -17,7 +17,6 @@
 #include "platform/recipe_file.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
-#include "platform/stamp_face.h"
 
 namespace momentart {
 
@@ -122,14 +121,6 @@ QString readRequest(const ParsedOptions& options, RenderRequest& request) {
     return {};
 }
 
-// A stamped picture needs the stamp's face: without it, says so and returns
-// true.
-bool stampFaceMissing(bool stamp, QTextStream& err) {
-    if (!stamp || stampFace()) return false;
-    err << "momentart render: " << missingStampFaceMessage() << "\n";
-    return true;
-}
-
 // Writes a single picture and reports it; returns the exit status.
 int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QTextStream& out,
                 QTextStream& err) {
@@ -231,7 +222,7 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
         batch.plan.skipDull = request.skipDull;
         batch.plan.folder = request.out.isEmpty() ? defaultPicturesFolder() : request.out;
         batch.quiet = request.quiet;
-        if (stampFaceMissing(batch.plan.stamp, err)) return 1;
+        if (stampFaceMissing("render", batch.plan.stamp, err)) return 1;
         return runBatchCommand(batch, err);
     }
     case Mode::Again: {
@@ -240,7 +231,7 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
             err << "momentart render: " << read.error << "\n";
             return 2;
         }
-        if (stampFaceMissing(read.recipe->stamp, err)) return 1;
+        if (stampFaceMissing("render", read.recipe->stamp, err)) return 1;
         Recipe recipe = *read.recipe;
         if (request.scale) recipe.scale = *request.scale;
         return renderSingle([&] { return renderFromRecipe(recipe, nullptr, request.jobs); },
@@ -249,7 +240,7 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
     case Mode::Single:
         break;
     }
-    if (stampFaceMissing(request.settings.stamp, err)) return 1;
+    if (stampFaceMissing("render", request.settings.stamp, err)) return 1;
     return renderSingle([&] { return renderFresh(request.settings); }, request.settings.scale,
                         request, out, err);
 }

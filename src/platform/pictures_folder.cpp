@@ -12,6 +12,11 @@ QString picturesFolder() {
 
 QString defaultPicturesFolder() { return QDir(picturesFolder()).filePath("momentart"); }
 
+QString defaultVideosFolder() {
+    const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    return QDir(videos.isEmpty() ? QDir::homePath() : videos).filePath("momentart");
+}
+
 QString savedPictureName(const std::string& pictureName, const Recipe& recipe) {
     QString name = QString::fromStdString(pictureName);
     if (recipe.variation.kind != VariationKind::None)

@@ -64,7 +64,7 @@ TEST(OutputFaults, OnlyRegularFilesAreReplacedAndWhatIsInTheWayIsNamed) {
 }
 
 // A small file system that fills up: a tmpfs of 64 KiB, smaller than one
-// picture. Needs the right to mount (root, as on CI).
+// picture or film. Needs the right to mount (root, as on CI).
 class FullDisk : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -89,6 +89,9 @@ TEST_F(FullDisk, IsReportedAsNoSpaceLeftAndLeavesNoFile) {
         {"render", "--seed", "4", "--out", disk_ + "/one.bmp"},
         {"sheet", "--seed", "4", "--out", disk_ + "/sheet.png"},
         {"render", "--count", "2", "--seed", "4", "--out", disk_ + "/batch"},
+        {"film", "--seed", "4", "--out", disk_ + "/film.mp4"},
+        {"film", "--seed", "4", "--out", disk_ + "/film.apng"},
+        {"film", "--seed", "4", "--out", disk_ + "/film.webp"},
     };
     for (const QStringList& command : commands) {
         const cli::Result result = cli::run(command, dir_.path());
@@ -97,7 +100,7 @@ TEST_F(FullDisk, IsReportedAsNoSpaceLeftAndLeavesNoFile) {
         EXPECT_TRUE(result.err.contains("no space left on the device")) << what << ": " << result.err.toStdString();
         EXPECT_FALSE(result.err.contains("libpng")) << what << ": " << result.err.toStdString();
         for (const QString& file : cli::filesIn(disk_))
-            EXPECT_FALSE(file.endsWith(".png") || file.endsWith(".bmp") || file.contains(".tmp"))
+            EXPECT_FALSE(file.endsWith(".png") || file.endsWith(".bmp") || file.contains(".tmp") || file.contains("film"))
                 << what << " left " << file.toStdString();
     }
 }
