@@ -50,8 +50,11 @@ const QList<WindowCommand>& windowCommands() {
         {"Variations", "Variations", {4020, kPanelRow, 870, 390}, QKeySequence(Qt::Key_V), Variations, panel,
          "show the picture amid eight of its centres variations; click one, or move with the arrow keys "
          "and press Enter or 1-9, to take it"},
+        {"Film", "Film", {4980, kPanelRow, 870, 390}, QKeySequence(Qt::Key_F), Film, panel,
+         "make a film of the picture shown growing, in the background, and save it as an MP4 in the momentart "
+         "folder of Videos"},
         {nullptr, "cancel or exit", {}, QKeySequence(Qt::Key_Escape), CancelOrExit, form1,
-         "cancel what is running (a Large render, the variations, commands waiting their turn); with "
+         "cancel what is running (a Large render, a film, the variations, commands waiting their turn); with "
          "nothing running, end the program"},
     };
     return table;

@@ -12,7 +12,7 @@
 #include "platform/pictures_folder.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
-#include "window/large_render_status.h"
+#include "window/task_line.h"
 #include "window_test_support.h"
 
 namespace momentart::testing {
