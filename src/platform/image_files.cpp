@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "platform/disk_failure.h"
+#include "platform/image_convert.h"
 #include "platform/output_path.h"
 #include "platform/png_encoder.h"
 
@@ -47,8 +48,12 @@ WriteResult writeImage(const QImage& image, const QString& path, bool replace,
         if (const QString error = writePng(buffer, image, texts); !error.isEmpty())
             return {false, path + ": cannot encode the picture (" + error + ")"};
     } else {
+        // At 96 dots per inch, as PNGs are: otherwise Qt takes the screen's,
+        // and the same picture's bitmaps would differ by the command's route.
+        QImage bitmap = image.convertToFormat(QImage::Format_RGB888);
+        setScreenResolution(bitmap);
         QImageWriter writer(&buffer, "bmp");
-        if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
+        if (!writer.write(bitmap))
             return {false, path + ": cannot encode the picture (" + writer.errorString() + ")"};
     }
 
