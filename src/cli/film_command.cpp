@@ -31,7 +31,7 @@ const QList<OptionInfo> kFilmOptions = {
     {"fps", "N", "frames a second, 1..120 (default 30)"},
     {"no-stamp", nullptr, "leave the signature line out of the finished picture"},
     {"quality", "N", "0..100 (default 60), higher is better and larger: the x264 CRF of an MP4 is "
-                     "51 (100 - N) / 100, the VP9 CRF of a WebM 63 (100 - N) / 100, a WebP's quality N "
+                     "51 (100 - N) / 100 but at least 1 (CRF 0 takes a profile browsers do not play), the VP9 CRF of a WebM 63 (100 - N) / 100, a WebP's quality N "
                      "(100: lossless); an APNG is always lossless"},
     {"jobs", "J", "threads computing the picture, 1..1024 (default: every core); the frames are the "
                   "same for any J"},

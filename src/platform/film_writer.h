@@ -19,7 +19,8 @@ FilmFormat filmFormatOfPath(const QString& path);
 // The extensions of films, for messages: ".mp4, .webm, .apng or .webp".
 QString filmExtensions();
 
-// 0..100, higher is better and larger: the x264 CRF is 51 (100 - q) / 100,
+// 0..100, higher is better and larger: the x264 CRF is 51 (100 - q) / 100
+// (at least 1: CRF 0 takes a profile browsers do not play),
 // the VP9 CRF 63 (100 - q) / 100, WebP's quality q (100: lossless); APNG is
 // always lossless.
 inline constexpr int kDefaultFilmQuality = 60;

@@ -1,6 +1,7 @@
 // MP4 (H.264 by libx264), WebM (VP9 by libvpx) and APNG through FFmpeg's
 // libraries: the frames converted by libswscale, encoded by libavcodec and
 // put in their container by libavformat, which writes the file itself.
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <string>
@@ -40,10 +41,13 @@ struct Container {
 std::string number(double value) { return std::to_string(static_cast<long>(std::lround(value))); }
 
 const Container kContainers[] = {
-    // Browsers and phones play H.264 in 4:2:0 with its index at the front.
-    // Faster presets than "veryfast" make files two to four times as large.
+    // Browsers and phones play H.264 in 4:2:0 with its index at the front,
+    // but not the lossless profile CRF 0 would take. Faster presets than
+    // "veryfast" make files two to four times as large.
     {FilmFormat::Mp4, "mp4", "libx264", AV_PIX_FMT_YUV420P,
-     [](int quality) { return Options{{"preset", "veryfast"}, {"crf", number(51.0 * (100 - quality) / 100)}}; },
+     [](int quality) {
+         return Options{{"preset", "veryfast"}, {"crf", number(std::max(1.0, 51.0 * (100 - quality) / 100))}};
+     },
      {{"movflags", "+faststart"}}},
     // VP9's "good" deadline takes ten times as long for a file 10 % smaller.
     {FilmFormat::WebM, "webm", "libvpx-vp9", AV_PIX_FMT_YUV420P,
