@@ -16,6 +16,11 @@ WholeOption jobsOption(const ParsedOptions& options) {
     return wholeOption(options, "jobs", 1, kMostJobs, everyCore());
 }
 
+bool stampsPicture(const QStringList& arguments, const QList<OptionInfo>& table) {
+    const ParsedOptions options = parseOptions(arguments, table);
+    return !options.error.isEmpty() || options.has("from") || !options.has("no-stamp");
+}
+
 bool stampFaceMissing(const char* command, bool stamp, QTextStream& err) {
     if (!stamp || stampFace()) return false;
     err << "momentart " << command << ": " << missingStampFaceMessage() << "\n";

@@ -19,6 +19,12 @@ WholeOption seedOption(const ParsedOptions& options);
 // --jobs J (default: every core).
 WholeOption jobsOption(const ParsedOptions& options);
 
+// Whether a command with these arguments and options stamps its picture
+// (and so needs Qt's fonts): a fresh picture unless --no-stamp, and one
+// made from a recipe, which may say so. Arguments that do not parse count as
+// stamping: the command reports them itself.
+bool stampsPicture(const QStringList& arguments, const QList<OptionInfo>& table);
+
 // A stamped picture needs the stamp's face: without it, says so as
 // `command` and returns true.
 bool stampFaceMissing(const char* command, bool stamp, QTextStream& err);

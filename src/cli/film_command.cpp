@@ -151,11 +151,7 @@ QString filmHelp() {
            "Ctrl-C\n";
 }
 
-bool filmDrawsText(const QStringList& arguments) {
-    // Arguments that do not parse are reported by the command itself.
-    const ParsedOptions options = parseOptions(arguments, kFilmOptions);
-    return !options.error.isEmpty() || options.has("from") || !options.has("no-stamp");
-}
+bool filmDrawsText(const QStringList& arguments) { return stampsPicture(arguments, kFilmOptions); }
 
 int filmCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     ParsedOptions options;

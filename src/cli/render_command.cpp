@@ -194,11 +194,7 @@ QString renderHelp() {
            "130 a batch stopped by Ctrl-C\n";
 }
 
-bool renderDrawsText(const QStringList& arguments) {
-    // Arguments that do not parse are reported by the command itself.
-    const ParsedOptions options = parseOptions(arguments, kRenderOptions);
-    return !options.error.isEmpty() || options.has("from") || !options.has("no-stamp");
-}
+bool renderDrawsText(const QStringList& arguments) { return stampsPicture(arguments, kRenderOptions); }
 
 int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     ParsedOptions options;

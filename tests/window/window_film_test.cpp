@@ -2,7 +2,6 @@
 // folder of Videos in the background while the window goes on; the film
 // carries the picture's recipe; Escape cancels it and leaves no file.
 #include <QDir>
-#include <QElapsedTimer>
 #include <QShortcut>
 #include <gtest/gtest.h>
 
@@ -17,11 +16,7 @@ namespace momentart::testing {
 namespace {
 
 bool waitForFilm(const PictureSession& s, int seconds) {
-    QElapsedTimer timer;
-    timer.start();
-    while (s.filmRunning() && timer.elapsed() < seconds * 1000) QApplication::processEvents(QEventLoop::AllEvents, 50);
-    QApplication::processEvents();
-    return !s.filmRunning();
+    return waitWhile([&] { return s.filmRunning(); }, seconds);
 }
 
 TEST(WindowFilm, KeyFSavesTheFilmOfThePictureShownOnceWhileTheWindowGoesOn) {
