@@ -110,9 +110,10 @@ FilmOutcome makeFilm(const FilmPlan& plan, const QString& path, bool replace, Fi
         QtTextPrinter printer;
         const bool grown = remake(plan.recipe, state, canvas, &printer, &growth, plan.jobs);
         if (grown) {
+            // The same frame each time, so the encoder knows it is held.
             const auto finished = std::make_shared<const Canvas>(std::move(canvas));
-            for (int n = 0; n < plan.hold * plan.fps && queue.push(finished, cancelled); ++n) {
-            }
+            for (int n = 0; n < plan.hold * plan.fps; ++n)
+                if (!queue.push(finished, cancelled)) break;
         }
         queue.close();
         encoder.wait();
