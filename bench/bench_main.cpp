@@ -141,5 +141,15 @@ int main(int argc, char** argv) {
         const std::string what = std::string("correctly rounded ") + functions[f] + " / C library's";
         printRatio(what.c_str(), cost((name + "1").c_str()), cost((name + "0").c_str()), "");
     }
+    printRatio("MP4 film (4 s + 2 s at 30 fps) / its picture, one job", cost("Film/format:0/jobs:1/process_time/real_time"),
+               cost("FilmPicture/jobs:1/process_time/real_time"), "goal <= 8");
+    printRatio("MP4 film (4 s + 2 s at 30 fps) / its picture, two jobs", cost("Film/format:0/jobs:2/process_time/real_time"),
+               cost("FilmPicture/jobs:2/process_time/real_time"), "goal <= 8");
+    std::printf("Bytes of a film, 600 x 450, 4 s + 2 s at 30 fps, default quality:");
+    const char* const formats[] = {"MP4", "WebM", "APNG", "WebP"};
+    for (int format = 0; format < 4; ++format)
+        std::printf(" %s %.0f KB%s", formats[format],
+                    reporter.counter("Film/format:" + std::to_string(format) + "/jobs:2/process_time/real_time", "bytes/film") / 1024,
+                    format < 3 ? "," : "\n");
     return 0;
 }

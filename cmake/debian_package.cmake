@@ -12,8 +12,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "of each pixel's position and its distances and angles to six random\n"
   "centres, painting them as they are computed: the moment you start a\n"
   "picture decides it. A window, and commands that render single pictures,\n"
-  "batches and contact sheets; every PNG carries the recipe that makes it\n"
-  "again.")
+  "batches, contact sheets and films of a picture growing (MP4, WebM, APNG,\n"
+  "WebP); every PNG and film carries the recipe that makes it again.")
 set(CPACK_PACKAGE_CONTACT "Tamiren <tamiren@momentart.example.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://momentart.example.org")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

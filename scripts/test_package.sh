@@ -13,7 +13,7 @@ fail() { echo "test_package: $*" >&2; exit 1; }
 deb=$(scripts/package.sh | tail -n 1)
 depends=$(dpkg-deb -f "$deb" Depends)
 version=$(dpkg-deb -f "$deb" Version)
-for needed in fonts-dejavu-core libqt6gui6 libqt6widgets6; do
+for needed in fonts-dejavu-core libqt6gui6 libqt6widgets6 libavcodec59 libwebpmux3; do
     [[ $depends == *"$needed"* ]] || fail "the package does not depend on $needed: $depends"
 done
 
@@ -51,6 +51,14 @@ cmp -s "$scratch/installed.bmp" "$scratch/built.bmp" ||
     fail "the installed program's picture differs from the build's"
 # With the stamp, which needs the typeface the package depends on.
 HOME=$scratch momentart render --type 17 --seed 2 --out "$scratch/stamped.png" --quiet
+# A film, through the FFmpeg and libwebp the package depends on, whose
+# recipe makes the picture again.
+for film in film.mp4 film.webp; do
+    HOME=$scratch momentart film --no-stamp --type 17 --seed 2 --seconds 1 --hold 0 --fps 5 \
+        --out "$scratch/$film" --quiet
+    HOME=$scratch momentart render --from "$scratch/$film" --out "$scratch/$film.bmp" --quiet
+    cmp -s "$scratch/$film.bmp" "$scratch/built.bmp" || fail "the picture of the installed program's $film differs"
+done
 
 page=$(man -w momentart) || fail "man -w momentart finds no page"
 [[ $page == /usr/share/man/man1/momentart.1.gz ]] || fail "man -w momentart gives $page"

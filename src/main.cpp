@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "cli/film_command.h"
 #include "cli/history_command.h"
 #include "cli/render_command.h"
 #include "cli/sheet_command.h"
@@ -39,6 +40,8 @@ const Command kCommands[] = {
               "the pictures in a folder", momentart::sheetCommand, nullptr},
     {"vary", "siblings of a picture: one part (centres, colours, formula, zoom) drawn anew",
      momentart::varyCommand, nullptr},
+    {"film", "a film of a picture growing (MP4, WebM, APNG or animated WebP), with its recipe",
+     momentart::filmCommand, momentart::filmDrawsText},
     {"history", "list the newest pictures the window made, with the file that makes each again",
      momentart::historyCommand, [](const QStringList&) { return false; }},
 };
@@ -62,12 +65,13 @@ QString commandLine(const char* name, const char* summary) {
 QString mainHelp() {
     QString text =
         "usage: momentart [window options]\n"
-        "       momentart [window options] PICTURE.png|PICTURE.bmp|RECIPE.recipe\n"
+        "       momentart [window options] PICTURE.png|PICTURE.bmp|RECIPE.recipe|FILM\n"
         "       momentart COMMAND [options]\n"
         "Makes abstract pictures entirely by computation; the moment decides the picture.\n"
         "With no command it opens the window (on a machine without a display it renders\n"
         "one picture headless instead and says where it went). Given a picture momentart\n"
-        "saved, or its recipe, the window opens on that picture and goes on from it.\n\n"
+        "saved, its recipe or a film it made, the window opens on that picture and goes\n"
+        "on from it.\n\n"
         "commands:\n";
     for (const Command& command : kCommands) text += commandLine(command.name, command.summary);
     for (const WindowCommandEntry& command : kWindowCommands) text += commandLine(command.name, command.summary);

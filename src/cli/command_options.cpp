@@ -2,6 +2,7 @@
 
 #include "platform/image_files.h"
 #include "platform/pictures_folder.h"
+#include "platform/stamp_face.h"
 #include "platform/system_clock.h"
 #include "platform/worker_pool.h"
 
@@ -20,6 +21,17 @@ QString defaultOutputFolder(QString& folder) {
     if (!homeMissing().isEmpty()) return ready.error + ": name where to write with --out";
     folder = ready.path;
     return ready.error;
+}
+
+bool stampsPicture(const QStringList& arguments, const QList<OptionInfo>& table) {
+    const ParsedOptions options = parseOptions(arguments, table);
+    return !options.error.isEmpty() || options.has("from") || !options.has("no-stamp");
+}
+
+bool stampFaceMissing(const char* command, bool stamp, QTextStream& err) {
+    if (!stamp || stampFace()) return false;
+    err << "momentart " << command << ": " << missingStampFaceMessage() << "\n";
+    return true;
 }
 
 QString checkOutputFileOptions(const ParsedOptions& options) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QTextStream>
 
 #include "platform/options.h"
 
@@ -22,6 +23,16 @@ WholeOption jobsOption(const ParsedOptions& options);
 // command given no --out: an error line when there is none (HOME not set,
 // the folder cannot be made), or an empty string and `folder` set.
 QString defaultOutputFolder(QString& folder);
+
+// Whether a command with these arguments and options stamps its picture
+// (and so needs Qt's fonts): a fresh picture unless --no-stamp, and one
+// made from a recipe, which may say so. Arguments that do not parse count as
+// stamping: the command reports them itself.
+bool stampsPicture(const QStringList& arguments, const QList<OptionInfo>& table);
+
+// A stamped picture needs the stamp's face: without it, says so as
+// `command` and returns true.
+bool stampFaceMissing(const char* command, bool stamp, QTextStream& err);
 
 // --out naming one picture file (.png or .bmp) and --force, which needs it:
 // an error line, or an empty string.

@@ -31,14 +31,14 @@ QString duration(double seconds) {
 
 }  // namespace
 
-QString progressBar(int done, int total, double elapsedSeconds, int skipped) {
+QString progressBar(int done, int total, double elapsedSeconds, int skipped, const QString& unit) {
     const int filled = total > 0 ? kBarWidth * done / total : 0;
     QString line = "[" + QString(filled, '#') + QString(kBarWidth - filled, '-') + "] ";
     const int digits = static_cast<int>(QString::number(total).size());
     line += QString("%1/%2").arg(done, digits).arg(total);
     if (done > 0 && elapsedSeconds > 0) {
         const double rate = done / elapsedSeconds;
-        line += QString("  %1 pictures/s").arg(rate, 0, 'f', rate < 10 ? 2 : 1);
+        line += QString("  %1 %2/s").arg(rate, 0, 'f', rate < 10 ? 2 : 1).arg(unit);
         line += "  " + duration((total - done) / rate) + " left";
     } else {
         line += "  starting";

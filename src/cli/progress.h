@@ -10,9 +10,10 @@ namespace momentart {
 
 enum class ProgressStyle { Bar, Lines, Quiet };
 
-// The bar's line: done of total, items per second and the time left,
-// estimated from the seconds elapsed so far, and how many were skipped.
-QString progressBar(int done, int total, double elapsedSeconds, int skipped = 0);
+// The bar's line: done of total, items (`unit`) per second and the time
+// left, estimated from the seconds elapsed so far, and how many were skipped.
+QString progressBar(int done, int total, double elapsedSeconds, int skipped = 0,
+                    const QString& unit = "pictures");
 
 // The progress style for this process: a bar when stderr is a terminal.
 ProgressStyle progressStyleForStderr(bool quiet);

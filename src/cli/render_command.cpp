@@ -17,7 +17,6 @@
 #include "platform/recipe_file.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
-#include "platform/stamp_face.h"
 
 namespace momentart {
 
@@ -127,14 +126,6 @@ QString readRequest(const ParsedOptions& options, RenderRequest& request) {
     return {};
 }
 
-// A stamped picture needs the stamp's face: without it, says so and returns
-// true.
-bool stampFaceMissing(bool stamp, QTextStream& err) {
-    if (!stamp || stampFace()) return false;
-    err << "momentart render: " << missingStampFaceMessage() << "\n";
-    return true;
-}
-
 // Which maths a picture made again from its recipe used, in one line.
 QString mathsLine(Maths maths) {
     return maths == Maths::CorrectlyRounded
@@ -227,11 +218,7 @@ QString renderHelp() {
            "130 a batch stopped by Ctrl-C\n";
 }
 
-bool renderDrawsText(const QStringList& arguments) {
-    // Arguments that do not parse are reported by the command itself.
-    const ParsedOptions options = parseOptions(arguments, kRenderOptions);
-    return !options.error.isEmpty() || options.has("from") || !options.has("no-stamp");
-}
+bool renderDrawsText(const QStringList& arguments) { return stampsPicture(arguments, kRenderOptions); }
 
 int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     ParsedOptions options;
@@ -262,7 +249,7 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
         }
         batch.quiet = request.quiet;
         batch.goOn = request.goOn;
-        if (stampFaceMissing(batch.plan.stamp, err)) return 1;
+        if (stampFaceMissing("render", batch.plan.stamp, err)) return 1;
         return runBatchCommand(batch, err);
     }
     case Mode::Again: {
@@ -271,7 +258,7 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
             err << "momentart render: " << read.error << "\n";
             return 2;
         }
-        if (stampFaceMissing(read.recipe->stamp, err)) return 1;
+        if (stampFaceMissing("render", read.recipe->stamp, err)) return 1;
         Recipe recipe = *read.recipe;
         if (request.scale) recipe.scale = *request.scale;
         return renderSingle([&] { return renderFromRecipe(recipe, nullptr, request.jobs); },
@@ -280,7 +267,7 @@ int renderCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
     case Mode::Single:
         break;
     }
-    if (stampFaceMissing(request.settings.stamp, err)) return 1;
+    if (stampFaceMissing("render", request.settings.stamp, err)) return 1;
     return renderSingle([&] { return renderFresh(request.settings); }, request.settings.scale,
                         request, out, err);
 }

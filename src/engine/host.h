@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/canvas.h"
+#include "engine/generation/visiting_orders.h"
 
 namespace momentart {
 
@@ -50,6 +51,14 @@ public:
     virtual void progress(const Canvas& canvas, long visited, long total) = 0;
     // Asked between lines: true ends the run early, its picture unfinished.
     virtual bool stopRequested() { return false; }
+    // The visits of `line`, numbered from `visitsBefore` in the visiting
+    // order, are final in `canvas`. Told for every line in visiting order,
+    // always from the thread that called the run; a run split over threads
+    // tells a region's lines once the region is confirmed. A split run that
+    // must be made again in order tells its lines again from the first.
+    virtual void lineFinal(const Canvas& canvas, const VisitLine& line, long visitsBefore) {
+        (void)canvas, (void)line, (void)visitsBefore;
+    }
 };
 
 // The services of one run. The printer and the observer may be absent: with

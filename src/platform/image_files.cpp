@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QImageWriter>
 
+#include "platform/image_convert.h"
 #include "platform/output_path.h"
 #include "platform/png_encoder.h"
 
@@ -22,8 +23,12 @@ QString encodeImage(const QImage& image, ImageFormat format, const ImageTexts& t
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (format == ImageFormat::Png) return writePng(buffer, image, texts);
+    // At 96 dots per inch, as PNGs are: otherwise Qt takes the screen's, and
+    // the same picture's bitmaps would differ by the command's route.
+    QImage bitmap = image.convertToFormat(QImage::Format_RGB888);
+    setScreenResolution(bitmap);
     QImageWriter writer(&buffer, "bmp");
-    if (!writer.write(image.convertToFormat(QImage::Format_RGB888))) return writer.errorString();
+    if (!writer.write(bitmap)) return writer.errorString();
     return {};
 }
 

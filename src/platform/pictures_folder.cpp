@@ -16,6 +16,11 @@ QString picturesFolder() {
 
 QString defaultPicturesFolder() { return QDir(picturesFolder()).filePath("momentart"); }
 
+QString defaultVideosFolder() {
+    const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    return QDir(videos.isEmpty() ? QDir::homePath() : videos).filePath("momentart");
+}
+
 QString savedPictureName(const std::string& pictureName, const Recipe& recipe) {
     QString name = QString::fromStdString(pictureName);
     if (recipe.variation.kind != VariationKind::None)
@@ -48,11 +53,17 @@ QString homeMissing() {
 #endif
 }
 
-ReadyFolder readyPicturesFolder() {
+namespace {
+// The momentart folder `folder` of the user's `what` folder, made ready.
+ReadyFolder readyFolder(const QString& folder, const char* what) {
     if (const QString missing = homeMissing(); !missing.isEmpty())
-        return {{}, missing + ", so there is no Pictures folder to save into"};
-    const QString folder = defaultPicturesFolder();
+        return {{}, missing + QString(", so there is no %1 folder to save into").arg(what)};
     return {folder, ensureFolder(folder)};
 }
+}  // namespace
+
+ReadyFolder readyPicturesFolder() { return readyFolder(defaultPicturesFolder(), "Pictures"); }
+
+ReadyFolder readyVideosFolder() { return readyFolder(defaultVideosFolder(), "Videos"); }
 
 }  // namespace momentart

@@ -1,4 +1,4 @@
-// Where pictures go when the user names no file.
+// Where pictures and films go when the user names no file.
 #pragma once
 
 #include <QString>
@@ -13,6 +13,10 @@ QString picturesFolder();
 
 // The `momentart` folder inside the user's Pictures folder (not created).
 QString defaultPicturesFolder();
+
+// The `momentart` folder inside the user's Videos folder (the home folder
+// where there is none), where films go (not created).
+QString defaultVideosFolder();
 
 // The name a saved picture's file takes (without its extension): the
 // picture's name, then what sets the file apart from the picture itself:
@@ -35,5 +39,7 @@ struct ReadyFolder {
     QString error;  // one line, when there is no folder
 };
 ReadyFolder readyPicturesFolder();
+// The same of the momentart folder of the Videos folder.
+ReadyFolder readyVideosFolder();
 
 }  // namespace momentart

@@ -6,6 +6,9 @@
 
 #include "platform/path_status.h"
 
+#include "platform/film_recipe.h"
+#include "platform/film_writer.h"
+
 namespace momentart {
 
 namespace {
@@ -53,7 +56,13 @@ RecipeFromFile readRecipeOfAnyFile(const QString& path) {
                                       QFileInfo(beside).fileName() + " beside it"};
         return readRecipeFile(beside);
     }
+    if (filmFormatOfPath(path) != FilmFormat::Unknown) return readRecipeFromFilm(path);
     return readRecipeFromPicture(path);
+}
+
+bool carriesRecipe(const QString& path) {
+    return isRecipePath(path) || formatOfPath(path) != ImageFormat::Unknown ||
+           filmFormatOfPath(path) != FilmFormat::Unknown;
 }
 
 }  // namespace momentart

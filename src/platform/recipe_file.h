@@ -29,7 +29,12 @@ WriteResult writeRecipeFile(const QString& path, const Recipe& recipe, IfTaken i
 RecipeFromFile readRecipeFile(const QString& path);
 
 // The recipe of a picture file: a PNG carries its own, a bitmap has
-// `<name>.recipe` beside it, a `.recipe` file is one.
+// `<name>.recipe` beside it, a `.recipe` file is one, a film carries its
+// picture's (film_recipe.h).
 RecipeFromFile readRecipeOfAnyFile(const QString& path);
+
+// Whether readRecipeOfAnyFile reads files of this name: .png, .bmp, .recipe
+// and the films (.mp4, .webm, .apng, .webp), any case.
+bool carriesRecipe(const QString& path);
 
 }  // namespace momentart

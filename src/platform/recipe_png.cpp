@@ -18,18 +18,24 @@ const char* const kRecipeKey = "Recipe";
 
 QString softwareText() { return QStringLiteral("momentart " MOMENTART_VERSION); }
 
-ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, const Interest& interest) {
+ImageTexts recipeTexts(const Recipe& recipe, const QString& name, int type) {
     ImageTexts texts = {
         {"Software", softwareText()},
-        {"Title", QString::fromStdString(after.imeslike)},
-        {"Type", QString::number(imageType(after))},
+        {"Title", name},
+        {"Type", QString::number(type)},
         {"Seed", QString::number(recipe.seed)},
         {"Scale", QString::number(recipe.scale)},
-        {"Interest", QString::fromStdString(interestText(interest))},
         {kRecipeKey, QString::fromStdString(encodeRecipe(recipe))},
     };
     if (recipe.variation.kind != VariationKind::None)
         texts.insert(texts.size() - 1, {"Variation", QString::fromStdString(variationText(recipe.variation))});
+    return texts;
+}
+
+ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, const Interest& interest) {
+    ImageTexts texts = recipeTexts(recipe, QString::fromStdString(after.imeslike), imageType(after));
+    // After the Scale, as the texts have always been ordered.
+    texts.insert(5, {"Interest", QString::fromStdString(interestText(interest))});
     return texts;
 }
 

@@ -17,8 +17,13 @@ namespace momentart {
 // "momentart" and the version: the Software text of every PNG we write.
 QString softwareText();
 
-// The texts of a picture's PNG: `after` is the state the run left (its name
-// and type), `interest` what measureInterest found in its canvas.
+// The texts that say what a picture is and how to make it again: Software,
+// Title (its name), Type, Seed, Scale, Variation (for a variation) and Recipe.
+ImageTexts recipeTexts(const Recipe& recipe, const QString& name, int type);
+
+// The texts of a picture's PNG: recipeTexts and the Interest. `after` is the
+// state the run left (its name and type), `interest` what measureInterest
+// found in its canvas.
 ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, const Interest& interest);
 
 // Writes the picture as a PNG carrying its texts, or as a bitmap (.bmp,

@@ -11,21 +11,23 @@ std::unique_ptr<Canvas> canvasOfScale(int scale) {
     return std::make_unique<Canvas>(Canvas::kWidth * scale, Canvas::kHeight * scale);
 }
 
-RenderedPicture renderFresh(const RenderSettings& settings, RunObserver* observer) {
-    RenderedPicture picture;
-    picture.canvas = canvasOfScale(settings.scale);
-    startup(picture.state, settings.seed);
+Recipe freshRecipe(const RenderSettings& settings) {
+    Recipe recipe;
+    startup(recipe.before, settings.seed);
+    recipe.seed = settings.seed;
+    recipe.forcedType = settings.type;
     // The seed stands in for the timer; the picture is named by the moment
     // asked for, or else by now.
-    FixedMomentClock clock(settings.seed, settings.moment.value_or(calendarNow()));
-    QtTextPrinter printer;
-    RunHost host{clock, settings.stamp ? &printer : nullptr, observer};
-    RunOptions options;
-    options.forcedType = settings.type;
-    options.scale = settings.scale;
-    options.jobs = settings.jobs;
-    picture.recipe = makeimageRecorded(picture.state, *picture.canvas, host, options);
-    return picture;
+    recipe.moment = settings.moment.value_or(calendarNow());
+    recipe.stamp = settings.stamp;
+    recipe.scale = settings.scale;
+    // Every new picture is made with the correctly rounded maths.
+    recipe.maths = Maths::CorrectlyRounded;
+    return recipe;
+}
+
+RenderedPicture renderFresh(const RenderSettings& settings, RunObserver* observer) {
+    return renderFromRecipe(freshRecipe(settings), observer, settings.jobs);
 }
 
 RenderedPicture renderFromRecipe(const Recipe& recipe, RunObserver* observer, int jobs) {

@@ -31,6 +31,11 @@ struct RenderedPicture {
     Recipe recipe;           // how to make it again
 };
 
+// The recipe of the picture renderFresh makes: the state start-up gives,
+// the seed, the type, the moment and the stamp asked for, the correctly
+// rounded maths.
+Recipe freshRecipe(const RenderSettings& settings);
+
 // Start-up with `settings.seed`, then one run. The observer, if any, is told as
 // the picture grows. Throws std::bad_alloc when the picture's memory cannot be
 // had.

@@ -14,6 +14,7 @@
 #include <unistd.h>
 #endif
 
+#include "platform/disk_failure.h"
 #include "platform/output_path.h"
 
 namespace momentart {
@@ -21,6 +22,8 @@ namespace momentart {
 namespace {
 
 #if defined(_WIN32)
+}  // namespace
+
 bool moveFile(const QString& from, const QString& to, bool replace) {
     const std::wstring source = QDir::toNativeSeparators(from).toStdWString();
     const std::wstring target = QDir::toNativeSeparators(to).toStdWString();
@@ -56,6 +59,8 @@ bool renameWithoutReplacing(const QByteArray& from, const QByteArray& to) {
     return false;
 }
 
+}  // namespace
+
 bool moveFile(const QString& from, const QString& to, bool replace) {
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(to);
@@ -63,8 +68,6 @@ bool moveFile(const QString& from, const QString& to, bool replace) {
     return renameWithoutReplacing(source, target);
 }
 #endif
-
-}  // namespace
 
 QString numberedPath(const QString& path, int n) {
     if (n <= 1) return path;
@@ -74,11 +77,8 @@ QString numberedPath(const QString& path, int n) {
 }
 
 QString failureText(int error) {
+    if (const QString disk = diskFailure(error); !disk.isEmpty()) return disk;
     switch (error) {
-        case ENOSPC: return "no space left on the device";
-#if defined(EDQUOT)
-        case EDQUOT: return "the disk quota is used up";
-#endif
         case EEXIST: return "a file of that name exists already";
         case ENAMETOOLONG: return "the path is too long";
         case 0: return "the system gave no reason";

@@ -35,6 +35,11 @@ QString numberedPath(const QString& path, int n);
 // full disk and a used-up quota said so, otherwise the system's message.
 QString failureText(int error);
 
+// Renames `from` to `to`; where `to` exists, replaces it only when
+// `replace` (otherwise fails with errno EEXIST, whatever another program
+// does at the same moment). errno says why it failed.
+bool moveFile(const QString& from, const QString& to, bool replace);
+
 // A temporary file holding the bytes, waiting to take its name; removed
 // unless it took one.
 class PendingFile {

@@ -19,11 +19,11 @@
 #include "platform/recipe_file.h"
 #include "platform/worker_pool.h"
 #include "window/frame_window.h"
-#include "window/large_render_status.h"
 #include "window/pacing_observer.h"
 #include "window/picture_panel.h"
 #include "window/picture_view.h"
 #include "window/screen_facts.h"
+#include "window/task_line.h"
 #include "window/thumbnail_strip.h"
 #include "window/variation_grid.h"
 
@@ -54,12 +54,8 @@ private:
 // it is in view; the status bar at the window's foot.
 constexpr QPoint kPanelAt{724, 4};
 constexpr int kMargin = 8;
-
-// The pictures and recipes the window opens.
-bool opensAsPicture(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == "png" || suffix == "bmp" || suffix == kRecipeExtension;
-}
+// Two of them fit between the picture and Command3.
+constexpr int kTaskLineHeight = 19;
 
 // The platform's font, made smaller where a caption would not fit its
 // button otherwise.
@@ -122,11 +118,25 @@ MainWindow::MainWindow(Clock& clock, const WindowSettings& settings, QWidget* pa
     view_->move(pictureBox.topLeft());
     grid_ = new VariationGrid(*session_, client_);
     grid_->move(pictureBox.topLeft() + view_->contentsRect().topLeft());
-    // The line of a "Large" render, between the picture and Command3.
-    largeStatus_ = new LargeRenderStatus(*session_, client_);
-    largeStatus_->setObjectName("LargeRenderStatus");
-    largeStatus_->setGeometry(pictureBox.left(), pictureBox.bottom() + 2 * kPictureBorder + 4,
-                              pictureBox.width() + 2 * kPictureBorder, 24);
+    // The lines of a "Large" render and of a film, between the picture and
+    // Command3, one above the other as they appear.
+    auto* lines = new QWidget(client_);
+    lines->setGeometry(pictureBox.left(), pictureBox.bottom() + 2 * kPictureBorder + 3,
+                       pictureBox.width() + 2 * kPictureBorder, 2 * kTaskLineHeight);
+    auto* stack = new QVBoxLayout(lines);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+    largeStatus_ = new TaskLine("Large", [this] { return session_->largeLine(); }, [this] { session_->cancelLarge(); },
+                                "Stop the Large render (Escape does it too); nothing is saved", lines);
+    filmStatus_ = new TaskLine("Film", [this] { return session_->filmLine(); }, [this] { session_->cancelFilm(); },
+                               "Stop the film (Escape does it too); nothing is saved", lines);
+    for (TaskLine* line : {largeStatus_, filmStatus_}) {
+        line->setFixedHeight(kTaskLineHeight);
+        stack->addWidget(line);
+    }
+    stack->addStretch();
+    connect(session_, &PictureSession::largeChanged, largeStatus_, &TaskLine::refresh);
+    connect(session_, &PictureSession::filmChanged, filmStatus_, &TaskLine::refresh);
     connectSession();
     showHistory();
 }
@@ -285,7 +295,7 @@ void MainWindow::fitOnScreen() {
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.front().isLocalFile() && opensAsPicture(urls.front().toLocalFile()))
+    if (urls.size() == 1 && urls.front().isLocalFile() && carriesRecipe(urls.front().toLocalFile()))
         event->acceptProposedAction();
 }
 

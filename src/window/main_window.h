@@ -17,7 +17,7 @@ namespace momentart {
 
 class FrameSession;
 class FrameWindow;
-class LargeRenderStatus;
+class TaskLine;
 class PicturePanel;
 class PictureView;
 class ThumbnailStrip;
@@ -33,7 +33,8 @@ public:
     PictureSession& session() const { return *session_; }
     PictureView& pictureView() const { return *view_; }
     VariationGrid& variationGrid() const { return *grid_; }
-    const LargeRenderStatus& largeStatus() const { return *largeStatus_; }
+    const TaskLine& largeStatus() const { return *largeStatus_; }
+    const TaskLine& filmStatus() const { return *filmStatus_; }
     // The widget whose coordinates are the window's drawing coordinates.
     QWidget& client() const { return *client_; }
     QString statusText() const;
@@ -67,7 +68,8 @@ private:
     PicturePanel* panel_ = nullptr;
     ThumbnailStrip* strip_ = nullptr;
     VariationGrid* grid_ = nullptr;
-    LargeRenderStatus* largeStatus_ = nullptr;
+    TaskLine* largeStatus_ = nullptr;
+    TaskLine* filmStatus_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* waiting_ = nullptr;
     QPushButton* back_ = nullptr;

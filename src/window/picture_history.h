@@ -21,6 +21,7 @@ struct HistoryPicture {
     QDateTime made;      // when this window made it (or made it again, when opened)
     QString recipeFile;  // a file that makes it again (history or a save); empty: none yet
     QMap<int, QString> kept;  // the PNGs Keep (scale 1) and Large wrote of it, by scale
+    QString film;             // the film Film wrote of it; empty: none yet
 };
 
 // The size of a picture's thumbnail, and the thumbnail itself.

@@ -52,7 +52,7 @@ PicturePanel::PicturePanel(QWidget* parent) : QFrame(parent) {
     command_->setToolTip("Select and copy this command to make the picture again");
     auto* hint = label(this, {12, kPanelButtonsTop + 40, width, 60}, "PanelHint");
     hint->setText("Left and Right step through the pictures made; click a thumbnail below to show it. "
-                  "Drop a picture or a recipe here to open it.");
+                  "Drop a picture, a recipe or a film here to open it.");
     hint->setEnabled(false);
 }
 

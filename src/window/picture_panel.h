@@ -2,7 +2,7 @@
 // formula, colouring, drawing mode, when it was made, whether it is an
 // earlier one) and the command that makes it again, selectable; while a
 // picture grows, which one it is. The window puts the panel's buttons
-// (Back, Forward, Keep, Large, Variations) on it from its command table.
+// (Back, Forward, Keep, Large, Variations, Film) on it from its command table.
 #pragma once
 
 #include <QFrame>
@@ -36,7 +36,7 @@ private:
 };
 
 // The panel's size in pixels, and the top of its row of buttons.
-inline constexpr QSize kPanelSize{380, 410};
+inline constexpr QSize kPanelSize{404, 410};
 inline constexpr int kPanelButtonsTop = 300;
 
 }  // namespace momentart

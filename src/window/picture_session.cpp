@@ -9,7 +9,9 @@
 #include "engine/picture_summary.h"
 #include "engine/recipe_variation.h"
 #include "engine/startup.h"
+#include "platform/film_maker.h"
 #include "platform/image_convert.h"
+#include "platform/pictures_folder.h"
 #include "platform/qt_text_printer.h"
 #include "platform/recipe_file.h"
 #include "platform/recipe_png.h"
@@ -44,6 +46,22 @@ public:
 private:
     JobControl& control_;
 };
+
+// The same for a film: its frames written.
+class JobFilmProgress final : public FilmProgress {
+public:
+    explicit JobFilmProgress(JobControl& control) : control_(control) {}
+    void framesWritten(int written, int total) override { control_.setProgress(written, total); }
+    bool cancelled() override { return control_.cancelled(); }
+
+private:
+    JobControl& control_;
+};
+
+// "45 %" while under way, `last` once the work's own part is done.
+QString progressText(double fraction, const QString& last) {
+    return fraction < 1 ? QString("%1 %").arg(static_cast<int>(fraction * 100)) : last;
+}
 
 }  // namespace
 
@@ -136,6 +154,7 @@ void PictureSession::carryOut(const Waiting& command) {
         case WindowAction::TakeVariation: adoptVariation(*command.variation); break;
         case WindowAction::Large: makeLarge(); break;
         case WindowAction::ArtFrame: emit frameRequested(); break;
+        case WindowAction::Film: startFilm(); break;
     }
 }
 
@@ -144,6 +163,10 @@ void PictureSession::cancelOrExit() {
     if (large_.running()) {
         large_.cancel();
         cancelled << "the Large render";
+    }
+    if (film_.running()) {
+        film_.cancel();
+        cancelled << "the film";
     }
     if (variationsOpen_) {
         closeVariations();
@@ -254,7 +277,7 @@ void PictureSession::adoptVariation(const RenderedPicture& picture) {
 
 void PictureSession::keepInHistory(const QString& openedFrom) {
     history_.add({record_.recipe, summarizePicture(record_.recipe), thumbnailOf(toQImage(*picture_)),
-                  QDateTime::currentDateTime(), openedFrom, {}});
+                  QDateTime::currentDateTime(), openedFrom, {}, {}});
     emit historyChanged();
     // Written in the order made, one at a time, so a slow disk never holds
     // up the window or the next picture.
@@ -393,6 +416,70 @@ void PictureSession::makeLarge() {
 }
 
 void PictureSession::cancelLarge() { large_.cancel(); }
+
+TaskLineState PictureSession::largeLine() const {
+    if (largeRun_.scale == 0) return {};
+    const QString what = QString("Large picture of %1, %2 x %3 pixels (scale %4)")
+                             .arg(largeRun_.pictureName)
+                             .arg(Canvas::kWidth * largeRun_.scale)
+                             .arg(Canvas::kHeight * largeRun_.scale)
+                             .arg(largeRun_.scale);
+    if (!large_.running()) return {true, false, what + ": " + largeRun_.outcome};
+    return {true, true, what + ": " + progressText(large_.fraction(), "finishing and writing the file")};
+}
+
+void PictureSession::startFilm() {
+    // One at a time, of the picture shown, at the command's defaults.
+    if (history_.empty() || film_.running()) return;
+    const int index = history_.shownIndex();
+    filmRun_ = {true, QString::fromStdString(history_.shown().summary.name), {}};
+    const QString already = history_.shown().film;
+    const ReadyFolder folder = readyVideosFolder();
+    if (!already.isEmpty() && QFileInfo::exists(already)) {
+        filmRun_.outcome = "already saved as " + QDir::toNativeSeparators(already);
+    } else if (!folder.error.isEmpty()) {
+        filmRun_.outcome = "not saved, " + folder.error;
+        report("Film not saved: " + folder.error, true);
+    } else {
+        FilmPlan plan;
+        plan.recipe = history_.shown().recipe;
+        plan.jobs = everyCore();
+        const QString path =
+            QDir(folder.path).filePath(savedPictureName(history_.shown().summary.name, plan.recipe) + ".mp4");
+        film_.start(
+            [this, plan, path, index](JobControl& control) {
+                JobFilmProgress progress(control);
+                const FilmOutcome made = makeFilm(plan, path, IfTaken::NextFreeName, progress);
+                control.post([this, made, index] { filmMade(made, index); });
+            },
+            [this] { emit filmChanged(); });
+    }
+    emit filmChanged();
+}
+
+void PictureSession::filmMade(const FilmOutcome& made, int index) {
+    switch (made.result) {
+        case FilmOutcome::Result::Written:
+            filmRun_.outcome = "saved " + QDir::toNativeSeparators(made.path);
+            history_.at(index).film = made.path;
+            report("Saved the film " + QFileInfo(made.path).fileName() + " in " + shownFolder(made.path));
+            break;
+        case FilmOutcome::Result::Cancelled: filmRun_.outcome = "not saved, cancelled"; break;
+        case FilmOutcome::Result::Failed:
+            filmRun_.outcome = "not saved, " + made.error;
+            report("Film not saved: " + made.error, true);
+            break;
+    }
+}
+
+void PictureSession::cancelFilm() { film_.cancel(); }
+
+TaskLineState PictureSession::filmLine() const {
+    if (!filmRun_.started) return {};
+    const QString what = "Film of " + filmRun_.pictureName;
+    if (!film_.running()) return {true, false, what + ": " + filmRun_.outcome};
+    return {true, true, what + ": " + progressText(film_.fraction(), "finishing the file")};
+}
 
 void PictureSession::toggleVariations() {
     if (variationsOpen_ || !record_.made) return closeVariations();

@@ -19,6 +19,7 @@
 #include "engine/recipe.h"
 #include "engine/state.h"
 #include "platform/background_job.h"
+#include "platform/film_maker.h"
 #include "platform/renderer.h"
 #include "window/export.h"
 #include "window/history_writer.h"
@@ -65,6 +66,21 @@ struct GrowingPicture {
     int type = 0;         // 0 until the run has chosen it
 };
 
+// A line under the picture that follows work in the background (a Large
+// render, a film): whose it is and how far it has come, or how it ended.
+struct TaskLineState {
+    bool shown = false;    // false until the first such work starts
+    bool running = false;  // it can be cancelled
+    QString text;
+};
+
+// The film under way or last finished, for the line under the picture.
+struct FilmRun {
+    bool started = false;
+    QString pictureName;  // the picture it belongs to
+    QString outcome;      // empty while running: "saved <path>", or why not
+};
+
 // The Large render under way or last finished, for the line under the picture.
 struct LargeRun {
     int scale = 0;        // 0: none yet
@@ -93,14 +109,15 @@ public:
     // Opens a picture file (PNG, bitmap with its recipe, or recipe): it is
     // made again and the live sequence goes on from it.
     void openPicture(const QString& path);
-    // Escape: cancels what runs (a Large render, the variations, commands
-    // waiting their turn); with nothing to cancel it is "exit".
+    // Escape: cancels what runs (a Large render, a film, the variations,
+    // commands waiting their turn); with nothing to cancel it is "exit".
     void cancelOrExit();
     // The variation `n` (0..7) of the grid becomes the picture on screen;
     // false while it is not made yet.
     bool chooseVariation(int n);
     void closeVariations();
     void cancelLarge();
+    void cancelFilm();
     void setSaveReporter(SaveReporter* reporter) { reporter_ = reporter; }
 
     const WindowSettings& settings() const { return settings_; }
@@ -135,6 +152,10 @@ public:
     bool largeRunning() const { return large_.running(); }
     double largeFraction() const { return large_.fraction(); }
     const LargeRun& largeRun() const { return largeRun_; }
+    // The lines under the picture of the Large render and of the film.
+    TaskLineState largeLine() const;
+    TaskLineState filmLine() const;
+    bool filmRunning() const { return film_.running(); }
 
 signals:
     // What Picture1 shows now: a frame of a growing picture, a finished one,
@@ -149,6 +170,7 @@ signals:
     void markChanged();
     void variationsChanged();
     void largeChanged();
+    void filmChanged();
     // A picture was made (or opened, or taken from the variations).
     void runFinished();
     // "exit" has cleared the window: the program should end now.
@@ -184,6 +206,8 @@ private:
     void save(const QString& root);
     void keep();
     void makeLarge();
+    void startFilm();
+    void filmMade(const FilmOutcome& made, int index);
     void toggleVariations();
     void makeVariations(const Recipe& shown);
     void report(const QString& text, bool failure = false);
@@ -225,6 +249,8 @@ private:
 
     BackgroundJob large_;
     LargeRun largeRun_;
+    BackgroundJob film_;
+    FilmRun filmRun_;
 
     QString status_;
     bool statusFailed_ = false;

@@ -50,11 +50,14 @@ const QList<WindowCommand>& windowCommands() {
         {"Variations", "Variations", {4020, kPanelRow, 870, 390}, QKeySequence(Qt::Key_V), Variations, panel,
          "show the picture amid eight of its centres variations; click one, or move with the arrow keys "
          "and press Enter or 1-9, to take it"},
+        {"Film", "Film", {4980, kPanelRow, 870, 390}, QKeySequence(Qt::Key_F), Film, panel,
+         "make a film of the picture shown growing, in the background, and save it as an MP4 in the momentart "
+         "folder of Videos"},
         {nullptr, "art frame", {}, QKeySequence(Qt::Key_F11), ArtFrame, form1,
          "the pictures full screen at the largest whole scale, a new one every minute, going on from "
          "this window; F11, Escape or Q come back (see 'momentart frame --help')"},
         {nullptr, "cancel or exit", {}, QKeySequence(Qt::Key_Escape), CancelOrExit, form1,
-         "cancel what is running (a Large render, the variations, commands waiting their turn); with "
+         "cancel what is running (a Large render, a film, the variations, commands waiting their turn); with "
          "nothing running, end the program"},
     };
     return table;

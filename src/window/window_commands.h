@@ -27,6 +27,7 @@ enum class WindowAction {
     Variations,  // show or hide the grid of the picture's centres variations
     TakeVariation,  // a variation chosen in the grid (no button or key of its own)
     Large,       // the picture at a print scale, in the background, saved as a PNG
+    Film,        // the picture growing as an MP4, in the background, saved in Videos
     ArtFrame,    // the art frame: pictures full screen, going on from the window's
 };
 

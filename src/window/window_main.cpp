@@ -53,8 +53,7 @@ QString takePictureFile(QStringList& arguments) {
             if (takesValue) ++n;
             continue;
         }
-        const QString suffix = QFileInfo(argument).suffix().toLower();
-        if (suffix != "png" && suffix != "bmp" && suffix != kRecipeExtension) continue;
+        if (!carriesRecipe(argument)) continue;
         return arguments.takeAt(n);
     }
     return {};
@@ -136,10 +135,10 @@ int windowMain(int argc, char** argv) {
         return 2;
     }
     if (help) {
-        QTextStream(stdout) << "usage: momentart [window options] [PICTURE.png|PICTURE.bmp|RECIPE.recipe]\n"
+        QTextStream(stdout) << "usage: momentart [window options] [PICTURE.png|PICTURE.bmp|RECIPE.recipe|FILM]\n"
                                "Opens the window and makes a picture; the moment decides the picture.\n"
-                               "Given a picture momentart saved (or its recipe), the window shows it first\n"
-                               "and new pictures go on from it.\n\n"
+                               "Given a picture momentart saved (or its recipe, or a film it made), the\n"
+                               "window shows it first and new pictures go on from it.\n\n"
                                "window options:\n"
                             << windowHelp();
         return 0;

@@ -100,6 +100,9 @@ TEST_F(SmallDisk, FullIsReportedAsNoSpaceLeftAndLeavesNoFile) {
         {"render", "--seed", "4", "--out", disk_ + "/one.bmp"},
         {"sheet", "--seed", "4", "--out", disk_ + "/sheet.png"},
         {"render", "--count", "2", "--seed", "4", "--out", disk_ + "/batch"},
+        {"film", "--seed", "4", "--out", disk_ + "/film.mp4"},
+        {"film", "--seed", "4", "--out", disk_ + "/film.apng"},
+        {"film", "--seed", "4", "--out", disk_ + "/film.webp"},
     };
     for (const QStringList& command : commands) {
         const cli::Result result = cli::run(command, dir_.path());

@@ -228,9 +228,11 @@ TEST(WindowHistory, APictureFileOpensTheWindowOnItAndTheSequenceGoesOnFromIt) {
     const QString png = first.folder.filePath("second.png");
     ASSERT_TRUE(writePicture(png, second, first.session().lastRun().recipe, first.session().state()).ok);
     const QString recipe = first.session().history().at(1).recipeFile;
+    const QString film = first.folder.filePath("second.webp");
+    ASSERT_EQ(runProgram({"film", "--from", png, "--seconds", "1", "--hold", "0", "--fps", "2", "--out", film}).status, 0);
     give(first, Key::N);
 
-    for (const QString& file : {png, bitmap, recipe}) {
+    for (const QString& file : {png, bitmap, recipe, film}) {
         SCOPED_TRACE(file.toStdString());
         WindowUnderTest opened(0, file);
         opened.clock = first.clock;

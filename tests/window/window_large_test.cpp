@@ -2,7 +2,6 @@
 // the background, saved with its recipe under a name that says so, while
 // the window goes on working; Escape cancels it without ending the program.
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -12,7 +11,7 @@
 #include "platform/pictures_folder.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
-#include "window/large_render_status.h"
+#include "window/task_line.h"
 #include "window_test_support.h"
 
 namespace momentart::testing {
@@ -20,11 +19,7 @@ namespace {
 
 // Lets the window's event loop run until the Large render has reported.
 bool waitForLarge(const PictureSession& s, int seconds) {
-    QElapsedTimer timer;
-    timer.start();
-    while (s.largeRunning() && timer.elapsed() < seconds * 1000) QApplication::processEvents(QEventLoop::AllEvents, 50);
-    QApplication::processEvents();
-    return !s.largeRunning();
+    return waitWhile([&] { return s.largeRunning(); }, seconds);
 }
 
 TEST(WindowLarge, KeyLSavesThePictureAtItsScaleOnceWhileTheWindowGoesOn) {

@@ -88,8 +88,8 @@ TEST(WindowLayout, TabOrderFollowsTheTable) {
 TEST(WindowLayout, EachCommandButtonHasOneKeyAndTheWideButtonsNone) {
     WindowUnderTest w;
     const QList<QShortcut*> shortcuts = w->findChildren<QShortcut*>();
-    // Four of the five buttons, Escape (cancel, or exit), Left, Right, Ctrl+S, L, V and F11.
-    EXPECT_EQ(shortcuts.size(), 11);
+    // Four of the five buttons, Escape (cancel, or exit), Left, Right, Ctrl+S, L, V, F and F11.
+    EXPECT_EQ(shortcuts.size(), 12);
     const QShortcut* escape = w->findChild<QShortcut*>("EscKey");
     ASSERT_NE(escape, nullptr);
     EXPECT_EQ(escape->key(), QKeySequence(Qt::Key_Escape));
@@ -134,7 +134,7 @@ TEST(WindowLayout, TheAdditionsAreInViewOnSmallAndLargeScreens) {
         QCoreApplication::processEvents();
         const QRect window = w->rect();
         for (const char* name : {"StatusLine", "ThumbnailStrip", "PicturePanel", "Back", "Forward", "SavePng",
-                                 "Large", "Variations", "Command3"}) {
+                                 "Large", "Variations", "Film", "Command3"}) {
             const auto* widget = w->findChild<QWidget*>(name);
             ASSERT_NE(widget, nullptr) << name;
             const QRect place(widget->mapTo(w.window.get(), QPoint(0, 0)), widget->size());

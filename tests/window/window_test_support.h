@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 #include "engine/generation/run.h"
@@ -114,6 +115,16 @@ inline void settle(const PictureSession& session) {
            !session.exited() && waited.elapsed() < 60000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     QCoreApplication::processEvents();
+}
+
+// Lets the window's event loop run while `running` says so, for at most
+// `seconds`; whether it stopped.
+inline bool waitWhile(const std::function<bool()>& running, int seconds) {
+    QElapsedTimer timer;
+    timer.start();
+    while (running() && timer.elapsed() < seconds * 1000) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    QApplication::processEvents();
+    return !running();
 }
 
 // The real program run on the offscreen platform: its exit status and what

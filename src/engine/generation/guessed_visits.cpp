@@ -36,10 +36,11 @@ namespace momentart {
 namespace {
 
 // A line of the order, with the generator's state predicted at its first
-// visit and after its last.
+// visit and after its last, and the number of visits before it.
 struct PlannedLine {
     VisitLine line;
     Pcg32 start, end;
+    long before = 0;
 };
 
 // Records the order's lines, moving a copy of the generator on by each line's
@@ -49,9 +50,10 @@ public:
     LinePlanner(Pcg32& rnd, int drawsPerVisit) : rnd_(rnd), draws_(drawsPerVisit) {}
 
     void line(const VisitLine& line) override {
-        PlannedLine planned{line, rnd_, {}};
+        PlannedLine planned{line, rnd_, {}, visits_};
         rnd_.advance(static_cast<std::uint64_t>(line.visits()) * static_cast<std::uint64_t>(draws_));
         planned.end = rnd_;
+        visits_ += line.visits();
         lines.push_back(planned);
     }
 
@@ -60,6 +62,7 @@ public:
 private:
     Pcg32& rnd_;
     int draws_;
+    long visits_ = 0;
 };
 
 // One thread's share of the lines.
@@ -105,7 +108,10 @@ public:
         GenerationState truth = task_.s;
         visitLines(truth, regions_[0], nullptr);
         for (std::thread& helper : helpers) helper.join();
-        for (std::size_t r = 1; r < regions_.size() && !failed(); ++r) confirm(regions_[r], truth);
+        for (std::size_t r = 1; r < regions_.size() && !failed(); ++r) {
+            confirm(regions_[r], truth);
+            if (!failed()) tellFinal(regions_[r]);
+        }
         if (failed()) return;
         // The geometry of the positions is the same whatever the state: the
         // regions' own, one after the other, are that of the whole order.
@@ -145,7 +151,18 @@ private:
                 }
             });
             lineDone(s, planned);
+            // The first region is visited from the true state: its lines are
+            // final as soon as their generator checks out.
+            if (keep == nullptr && !failed() && task_.observer != nullptr)
+                task_.observer->lineFinal(task_.canvas, planned.line, planned.before);
         }
+    }
+
+    // A confirmed region's lines, told in order.
+    void tellFinal(const Region& region) {
+        if (task_.observer == nullptr) return;
+        for (std::size_t n = region.firstLine; n < region.endLine; ++n)
+            task_.observer->lineFinal(task_.canvas, lines_[n].line, lines_[n].before);
     }
 
     // Brings `truth` from the region's true entry state to its true end.
@@ -203,7 +220,7 @@ private:
 
 bool visitOnThreads(const VisitTask& task, int jobs) {
     const std::optional<int> draws = task.work.drawsPerVisit(task.s);
-    if (jobs <= 1 || !draws) return visitInSequence(task);
+    if (jobs <= 1 || !draws || task.visitLimit > 0) return visitInSequence(task);
 
     Pcg32 rnd = task.s.rnd;
     LinePlanner planner(rnd, *draws);

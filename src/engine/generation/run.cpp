@@ -102,7 +102,8 @@ bool makeimage(GenerationState& s, Canvas& canvas, RunHost& host, const RunOptio
                          static_cast<int>(s.sir),
                          static_cast<int>(s.vis),
                          scale,
-                         host.observer};
+                         host.observer,
+                         options.visitLimit};
     if (!visitOnThreads(task, options.jobs)) return false;
 
     if (host.printer != nullptr) signimage(s, canvas, *host.printer, scale);

@@ -30,6 +30,9 @@ struct RunOptions {
     // The functions the formulas, the colouring and the angles use: the
     // correctly rounded ones, unless the picture is an old recipe's.
     Maths maths = Maths::CorrectlyRounded;
+    // Stops the run after exactly this many visits, on one thread, its
+    // picture unfinished (the canvas a film's frame must equal); 0: every visit.
+    long visitLimit = 0;
 };
 
 inline constexpr int kLargestScale = 16;

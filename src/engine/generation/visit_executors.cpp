@@ -1,5 +1,6 @@
 #include "engine/generation/visit_executors.h"
 
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -11,15 +12,26 @@ namespace {
 class SequentialVisitor final : public LineVisitor {
 public:
     SequentialVisitor(const VisitTask& task, long total)
-        : task_(task), geometry_(task.work.geometry()), total_(total) {}
+        : task_(task),
+          geometry_(task.work.geometry()),
+          total_(total),
+          limit_(task.visitLimit > 0 ? task.visitLimit : std::numeric_limits<long>::max()) {}
 
     void line(const VisitLine& line) override {
         if (stopped_) return;
-        line.forEach([this](int column, int row) {
+        const long before = visited_;
+        const bool whole = line.forEach([&](int column, int row) {
+            if (visited_ == limit_) return false;
             task_.work.visit(task_.s, geometry_, task_.canvas, column, row);
+            ++visited_;
+            return true;
         });
-        visited_ += line.visits();
+        if (!whole) {
+            stopped_ = true;
+            return;
+        }
         if (task_.observer != nullptr) {
+            task_.observer->lineFinal(task_.canvas, line, before);
             task_.observer->progress(task_.canvas, visited_, total_);
             stopped_ = task_.observer->stopRequested();
         }
@@ -32,6 +44,7 @@ private:
     const VisitTask& task_;
     PixelGeometry geometry_;
     long total_;
+    long limit_;
     long visited_ = 0;
     bool stopped_ = false;
 };

@@ -20,16 +20,18 @@ struct VisitTask {
     int lastColumn = 0, lastRow = 0;  // sir and vis
     int scale = 1;
     RunObserver* observer = nullptr;  // told after each line (one thread) or chunk
+    long visitLimit = 0;              // visits before the run stops unfinished; 0: all
 };
 
 // Visits every position in order on the calling thread, then settles the
 // geometry the picture did not read. Returns false when the observer asked
-// to stop.
+// to stop or the visit limit was reached before the last visit.
 bool visitInSequence(const VisitTask& task);
 
 // The same visits on `jobs` threads (the caller's among them), giving
-// exactly the pixels and the final state of visitInSequence. Returns false
-// when the observer asked to stop.
+// exactly the pixels and the final state of visitInSequence (a run with a
+// visit limit stays on one thread). Returns false when the observer asked to
+// stop.
 bool visitOnThreads(const VisitTask& task, int jobs);
 
 }  // namespace momentart

@@ -1,0 +1,48 @@
+#include "window/task_line.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace momentart {
+
+namespace {
+constexpr int kRefreshMilliseconds = 200;
+}  // namespace
+
+TaskLine::TaskLine(const QString& name, std::function<TaskLineState()> state, std::function<void()> cancel,
+                   const QString& cancelTip, QWidget* parent)
+    : QWidget(parent), state_(std::move(state)) {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    label_ = new QLabel(this);
+    label_->setObjectName(name + "Status");
+    label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    cancel_ = new QPushButton("Cancel", this);
+    cancel_->setObjectName(name + "Cancel");
+    cancel_->setAutoDefault(false);
+    cancel_->setFocusPolicy(Qt::NoFocus);
+    cancel_->setToolTip(cancelTip);
+    layout->addWidget(label_, 1);
+    layout->addWidget(cancel_);
+    timer_ = new QTimer(this);
+    timer_->setInterval(kRefreshMilliseconds);
+    connect(timer_, &QTimer::timeout, this, &TaskLine::refresh);
+    connect(cancel_, &QPushButton::clicked, this, std::move(cancel));
+    hide();
+}
+
+QString TaskLine::text() const { return label_->text(); }
+
+void TaskLine::refresh() {
+    const TaskLineState state = state_();
+    if (!state.shown) return;
+    label_->setText(state.text);
+    if (state.running && !timer_->isActive()) timer_->start();
+    if (!state.running) timer_->stop();
+    cancel_->setVisible(state.running);
+    show();
+}
+
+}  // namespace momentart

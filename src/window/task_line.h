@@ -1,0 +1,38 @@
+// A line under the picture that follows work in the background (a "Large"
+// render, a film): whose it is and its progress with a Cancel button while
+// it runs, then where the file went (or why not). The session says what the
+// line shows (TaskLineState).
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "window/picture_session.h"
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace momentart {
+
+class TaskLine final : public QWidget {
+    Q_OBJECT
+
+public:
+    // `name` names the label (<name>Status) and the button (<name>Cancel).
+    TaskLine(const QString& name, std::function<TaskLineState()> state, std::function<void()> cancel,
+             const QString& cancelTip, QWidget* parent);
+
+    // The text shown now.
+    QString text() const;
+    // Shows what the session says now, and keeps doing so while it runs.
+    void refresh();
+
+private:
+    std::function<TaskLineState()> state_;
+    QLabel* label_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QTimer* timer_ = nullptr;
+};
+
+}  // namespace momentart
