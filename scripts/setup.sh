@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 # dpkg-dev and file: scripts/package.sh reads the program's library
 # dependencies with them.
-scripts/install-packages.sh cmake g++ make qt6-base-dev libpng-dev libgtest-dev libgmock-dev libbenchmark-dev \
-    fonts-dejavu-core dpkg-dev file
+# libisal-dev: ISA-L compresses the PNGs' image data.
+scripts/install-packages.sh cmake g++ make qt6-base-dev libpng-dev zlib1g-dev libisal-dev \
+    libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core dpkg-dev file
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null

@@ -32,7 +32,7 @@ ImageFormat formatOfPath(const QString& path) {
 }
 
 WriteResult writeImage(const QImage& image, const QString& path, bool replace,
-                       const ImageTexts& texts) {
+                       const ImageTexts& texts, int jobs) {
     const ImageFormat format = formatOfPath(path);
     if (format == ImageFormat::Unknown)
         return {false, path + ": the file name must end in .png or .bmp"};
@@ -44,7 +44,7 @@ WriteResult writeImage(const QImage& image, const QString& path, bool replace,
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (format == ImageFormat::Png) {
-        if (const QString error = writePng(buffer, image, texts); !error.isEmpty())
+        if (const QString error = writePng(buffer, image, texts, jobs); !error.isEmpty())
             return {false, path + ": cannot encode the picture (" + error + ")"};
     } else {
         QImageWriter writer(&buffer, "bmp");

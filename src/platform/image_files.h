@@ -25,9 +25,10 @@ struct WriteResult {
 // Writes `image` to `path` through a temporary file renamed into place, so a
 // failure (missing folder, no permission, full disk) leaves no partial file.
 // Replaces an existing file only when `replace` is true. PNG files carry
-// `texts`; a bitmap is written as 24-bit colour.
+// `texts`, compressed on `jobs` threads when large; a bitmap is written as
+// 24-bit colour.
 WriteResult writeImage(const QImage& image, const QString& path, bool replace,
-                       const ImageTexts& texts = {});
+                       const ImageTexts& texts = {}, int jobs = 1);
 
 // `folder/base.ext`, or `folder/base-2.ext`, `-3`, ... : the first name that
 // does not exist yet and that `taken` (if given) does not claim.
