@@ -143,9 +143,9 @@ int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QT
         }
         path = freePath(folder, name, "png");
     }
-    const Interest interest = measureInterest(*picture.canvas);
+    const Interest interest = measureInterest(*picture.canvas, request.jobs);
     const WriteResult written =
-        writePicture(path, *picture.canvas, picture.recipe, picture.state, request.force, interest);
+        writePicture(path, *picture.canvas, picture.recipe, picture.state, request.force, interest, request.jobs);
     if (!written.ok) {
         err << "momentart render: cannot write " << written.error << "\n";
         return 1;

@@ -32,17 +32,17 @@ ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, cons
 
 WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
                          const GenerationState& after, bool replace,
-                         const std::optional<Interest>& measured) {
-    return writeImage(toRgb888(canvas), path, replace,
-                      pictureTexts(recipe, after, measured ? *measured : measureInterest(canvas)));
+                         const std::optional<Interest>& measured, int jobs) {
+    return writeImage(toRgb888(canvas, jobs), path, replace,
+                      pictureTexts(recipe, after, measured ? *measured : measureInterest(canvas, jobs)), jobs);
 }
 
 SavedPicture savePictureToPicturesFolder(const Canvas& canvas, const Recipe& recipe,
-                                         const GenerationState& after) {
+                                         const GenerationState& after, int jobs) {
     const QString folder = defaultPicturesFolder();
     if (const QString error = ensureFolder(folder); !error.isEmpty()) return {false, {}, error};
     const QString path = freePath(folder, savedPictureName(after.imeslike, recipe), "png");
-    const WriteResult written = writePicture(path, canvas, recipe, after, false);
+    const WriteResult written = writePicture(path, canvas, recipe, after, false, std::nullopt, jobs);
     if (!written.ok) return {false, path, written.error};
     return {true, path, {}};
 }

@@ -24,10 +24,11 @@ ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, cons
 // Writes the picture as a file with its texts (PNG) or as a bitmap (.bmp,
 // which has no room for texts). Whole or not at all; replaces an existing
 // file only when `replace` is true. `measured` saves measuring the canvas
-// again when its Interest is known already.
+// again when its Interest is known already. A large picture is measured,
+// converted and compressed on `jobs` threads.
 WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
                          const GenerationState& after, bool replace = false,
-                         const std::optional<Interest>& measured = std::nullopt);
+                         const std::optional<Interest>& measured = std::nullopt, int jobs = 1);
 
 struct SavedPicture {
     bool ok = false;
@@ -39,9 +40,9 @@ struct SavedPicture {
 // into the momentart folder of the user's Pictures folder (created if
 // missing), under the picture's name (savedPictureName), with -2, -3, ...
 // added rather than replacing a file. `recipe` is what makeimageRecorded returned for this
-// picture, `after` the state as the run left it.
+// picture, `after` the state as the run left it; `jobs` as writePicture's.
 SavedPicture savePictureToPicturesFolder(const Canvas& canvas, const Recipe& recipe,
-                                         const GenerationState& after);
+                                         const GenerationState& after, int jobs = 1);
 
 struct RecipeFromFile {
     std::optional<Recipe> recipe;
