@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <exception>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -85,13 +86,23 @@ Sums sumRows(const Measured& m, int first, int end, Counts& buckets) {
 }
 
 // Calls work(t) for t = 0..threads-1, each on its own thread (the caller's
-// among them), and waits for all.
+// among them), waits for all, then throws what one of them threw.
 template <typename Work>
 void onThreads(int threads, const Work& work) {
+    std::vector<std::exception_ptr> failures(static_cast<std::size_t>(threads));
+    const auto guarded = [&](int t) {
+        try {
+            work(t);
+        } catch (...) {
+            failures[t] = std::current_exception();
+        }
+    };
     std::vector<std::thread> helpers;
-    for (int t = 1; t < threads; ++t) helpers.emplace_back([&work, t] { work(t); });
-    work(0);
+    for (int t = 1; t < threads; ++t) helpers.emplace_back(guarded, t);
+    guarded(0);
     for (std::thread& helper : helpers) helper.join();
+    for (const std::exception_ptr& failure : failures)
+        if (failure) std::rethrow_exception(failure);
 }
 
 // The pixel count of the most common colour. Each thread's rows (`bands`,
