@@ -110,6 +110,9 @@ int main(int argc, char** argv) {
                "", "goal <= 1.10");
     printRatio("Qt's PNG writer / engine picture", qtPng, engine, "(the route before)");
     printRatio("bitmap write / engine picture", bitmap, engine, "");
+    printRatio("PNG write at scale 4, one thread / two threads", "",
+               ratio(cost("LargePngWrite/jobs:1/real_time").wall, cost("LargePngWrite/jobs:2/real_time").wall),
+               "2 on two free cores");
     printRatio("render --no-stamp, process start to exit / computing", process, computing,
                "goal <= 2");
     printRatio("batch of 32 on one job, per picture / engine picture", oneJob, engine, "goal <= 1.5");
