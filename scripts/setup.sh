@@ -12,10 +12,11 @@ cd "$(dirname "$0")/.."
 # libllvmlibc-22-dev and libmpfr-dev: the correctly rounded maths (src/maths).
 # locales: a test compiles a French locale of its own (localedef) to show the
 # files do not depend on it. FFmpeg's libraries and libwebp write the films
-# (found through pkg-config).
-scripts/install-packages.sh cmake g++ make pkg-config qt6-base-dev libpng-dev zlib1g-dev libgtest-dev \
-    libgmock-dev libbenchmark-dev fonts-dejavu-core dpkg-dev file libxcb1-dev xvfb libx11-dev libxtst-dev \
-    dbus-daemon libllvmlibc-22-dev libmpfr-dev locales libavformat-dev libavcodec-dev libswscale-dev \
-    libavutil-dev libwebp-dev
+# (found through pkg-config). libisal-dev: ISA-L compresses the PNGs' image
+# data.
+scripts/install-packages.sh cmake g++ make pkg-config qt6-base-dev libpng-dev zlib1g-dev libisal-dev \
+    libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core dpkg-dev file libxcb1-dev xvfb libx11-dev \
+    libxtst-dev dbus-daemon libllvmlibc-22-dev libmpfr-dev locales libavformat-dev libavcodec-dev \
+    libswscale-dev libavutil-dev libwebp-dev
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null

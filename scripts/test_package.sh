@@ -13,7 +13,7 @@ fail() { echo "test_package: $*" >&2; exit 1; }
 deb=$(scripts/package.sh | tail -n 1)
 depends=$(dpkg-deb -f "$deb" Depends)
 version=$(dpkg-deb -f "$deb" Version)
-for needed in fonts-dejavu-core libqt6gui6 libqt6widgets6 libavcodec59 libwebpmux3; do
+for needed in fonts-dejavu-core libqt6gui6 libqt6widgets6 libavcodec59 libwebpmux3 libisal2; do
     [[ $depends == *"$needed"* ]] || fail "the package does not depend on $needed: $depends"
 done
 

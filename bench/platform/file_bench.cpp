@@ -1,7 +1,7 @@
 // Writing the batch's pictures to files: PNG with its texts as the program
 // writes it, a bitmap, and, for comparison, Qt's own PNG writer at its
 // defaults (libpng, adaptive filters, zlib level 6), the route the files
-// took before.
+// took before; and a print-size PNG on one and on two threads.
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -14,6 +14,7 @@
 #include "platform/image_convert.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
+#include "platform/worker_pool.h"
 
 namespace momentart {
 namespace {
@@ -69,6 +70,28 @@ BENCHMARK(PngWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void QtPngWrite(benchmark::State& state) { writeAll(state, "png", writeWithQt); }
 BENCHMARK(QtPngWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A print-size picture (scale 4) written as a PNG on one thread and on two:
+// the interest measure, the conversion and the compression of its bands.
+void LargePngWrite(benchmark::State& state) {
+    static const RenderedPicture picture = [] {
+        RenderSettings settings;
+        settings.seed = bench::kBatchFirstSeed;
+        settings.type = 9;
+        settings.scale = 4;
+        settings.stamp = false;
+        settings.jobs = everyCore();
+        return renderFresh(settings);
+    }();
+    const int jobs = static_cast<int>(state.range(0));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("large.png");
+    for (auto _ : state)
+        if (!writePicture(path, *picture.canvas, picture.recipe, picture.state, true, std::nullopt, jobs).ok)
+            state.SkipWithError("cannot write");
+    state.counters["jobs"] = jobs;
+}
+BENCHMARK(LargePngWrite)->ArgName("jobs")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BitmapWrite(benchmark::State& state) {
     writeAll(state, "bmp", [](const RenderedPicture& p, const QString& path) {

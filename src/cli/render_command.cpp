@@ -149,8 +149,9 @@ int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QT
         path = QDir(folder).filePath(name + ".png");
         ifTaken = IfTaken::NextFreeName;
     }
-    const Interest interest = measureInterest(*picture.canvas);
-    const WriteResult written = writePicture(path, *picture.canvas, picture.recipe, picture.state, ifTaken, interest);
+    const Interest interest = measureInterest(*picture.canvas, request.jobs);
+    const WriteResult written =
+        writePicture(path, *picture.canvas, picture.recipe, picture.state, ifTaken, interest, request.jobs);
     if (!written.ok) {
         err << "momentart render: cannot write " << written.error << "\n";
         return 1;

@@ -13,17 +13,20 @@ inline constexpr double kDullCommonShare = 0.85;  // dull when one colour covers
 inline constexpr double kDullSpread = 12;         // dull when the brightness spread is under this
 
 // The figures are taken over the rows above the stamp (rows 0 to
-// kStampTop - 1), which the stamp never touches, so a picture measures the
-// same with its stamp or without it.
+// kStampTop - 1, K times as many in a picture of scale K), which the stamp
+// never touches, so a picture measures the same with its stamp or without
+// it.
 struct Interest {
     double common = 0;  // share of the pixels that have the most common colour, 0..1
     double spread = 0;  // standard deviation of the brightness (luma 0..255)
     double detail = 0;  // mean absolute brightness difference of neighbouring pixels
 };
 
-// Measures `canvas`. Brightness is the luma 0.299 R + 0.587 G + 0.114 B;
-// neighbours are the pairs side by side and one above the other.
-Interest measureInterest(const Canvas& canvas);
+// Measures `canvas` on up to `jobs` threads (the same figures for any
+// number). Brightness is the luma 0.299 R + 0.587 G + 0.114 B; neighbours
+// are the pairs side by side and one above the other. Throws std::bad_alloc
+// when the memory for counting the colours cannot be had.
+Interest measureInterest(const Canvas& canvas, int jobs = 1);
 
 // One colour covers nearly all of it, or its brightness barely varies.
 bool isDull(const Interest& interest);

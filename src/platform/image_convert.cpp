@@ -1,10 +1,17 @@
 #include "platform/image_convert.h"
 
+#include <algorithm>
+#include <atomic>
 #include <new>
+
+#include "platform/worker_pool.h"
 
 namespace momentart {
 
 namespace {
+// Rows converted as one piece of work: small enough for threads to share a
+// large picture evenly.
+constexpr int kRowsAPiece = 128;
 
 constexpr int kDotsPerMetre96 = 3780;
 
@@ -33,18 +40,27 @@ QImage toQImageWhilePainted(const Canvas& canvas) {
     return rgb32Image(canvas, 0, [&](int column, int row) { return canvas.atWhilePainted(column, row); });
 }
 
-QImage toRgb888(const Canvas& canvas) {
+QImage toRgb888(const Canvas& canvas, int jobs) {
     QImage image(canvas.width(), canvas.height(), QImage::Format_RGB888);
     if (image.isNull()) throw std::bad_alloc();
-    for (int row = 0; row < canvas.height(); ++row) {
-        uchar* line = image.scanLine(row);
-        for (int column = 0; column < canvas.width(); ++column) {
-            const ColourNumber c = canvas.at(column, row);
-            *line++ = static_cast<uchar>(redOf(c));
-            *line++ = static_cast<uchar>(greenOf(c));
-            *line++ = static_cast<uchar>(blueOf(c));
+    // scanLine() of a shared image would copy it; the threads only write
+    // through the pointers taken here.
+    uchar* const first = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    const int pieces = (canvas.height() + kRowsAPiece - 1) / kRowsAPiece;
+    const std::atomic<bool> never{false};
+    forEachOnThreads(pieces, jobs, never, [&](int piece) {
+        const int end = std::min(canvas.height(), (piece + 1) * kRowsAPiece);
+        for (int row = piece * kRowsAPiece; row < end; ++row) {
+            uchar* line = first + row * stride;
+            for (int column = 0; column < canvas.width(); ++column) {
+                const ColourNumber c = canvas.at(column, row);
+                *line++ = static_cast<uchar>(redOf(c));
+                *line++ = static_cast<uchar>(greenOf(c));
+                *line++ = static_cast<uchar>(blueOf(c));
+            }
         }
-    }
+    });
     return image;
 }
 

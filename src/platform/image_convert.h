@@ -17,8 +17,9 @@ QImage toQImage(const Canvas& canvas, int firstRow = 0);
 QImage toQImageWhilePainted(const Canvas& canvas);
 
 // The canvas as a 24-bit RGB image (3 bytes a pixel): what files are written
-// from. Throws std::bad_alloc when the image's memory cannot be had.
-QImage toRgb888(const Canvas& canvas);
+// from; a large one converted on `jobs` threads. Throws std::bad_alloc when
+// the image's memory cannot be had.
+QImage toRgb888(const Canvas& canvas, int jobs = 1);
 
 // Copies an image's pixels into the canvas from row `firstRow` down (as far
 // as both reach).

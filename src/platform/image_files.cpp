@@ -17,12 +17,13 @@ ImageFormat formatOfPath(const QString& path) {
     return ImageFormat::Unknown;
 }
 
-QString encodeImage(const QImage& image, ImageFormat format, const ImageTexts& texts, QByteArray& bytes) {
+QString encodeImage(const QImage& image, ImageFormat format, const ImageTexts& texts, QByteArray& bytes,
+                    int jobs) {
     // Encoded in memory: the encoder never meets a failing file, and the
     // file's own errors come straight from the system.
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (format == ImageFormat::Png) return writePng(buffer, image, texts);
+    if (format == ImageFormat::Png) return writePng(buffer, image, texts, jobs);
     // At 96 dots per inch, as PNGs are: otherwise Qt takes the screen's, and
     // the same picture's bitmaps would differ by the command's route.
     QImage bitmap = image.convertToFormat(QImage::Format_RGB888);
@@ -32,7 +33,7 @@ QString encodeImage(const QImage& image, ImageFormat format, const ImageTexts& t
     return {};
 }
 
-WriteResult writeImage(const QImage& image, const QString& path, IfTaken ifTaken, const ImageTexts& texts) {
+WriteResult writeImage(const QImage& image, const QString& path, IfTaken ifTaken, const ImageTexts& texts, int jobs) {
     const ImageFormat format = formatOfPath(path);
     if (format == ImageFormat::Unknown) return {false, path + ": the file name must end in .png or .bmp", {}};
     // What stands in the way is found before the work of encoding.
@@ -40,7 +41,7 @@ WriteResult writeImage(const QImage& image, const QString& path, IfTaken ifTaken
                                                              : outputPathProblem(path, ifTaken == IfTaken::Replace);
     if (!problem.isEmpty()) return {false, problem, {}};
     QByteArray bytes;
-    if (const QString error = encodeImage(image, format, texts, bytes); !error.isEmpty())
+    if (const QString error = encodeImage(image, format, texts, bytes, jobs); !error.isEmpty())
         return {false, path + ": cannot encode the picture (" + error + ")", {}};
     return writeWholeFile(bytes, path, ifTaken);
 }

@@ -2,21 +2,15 @@
 
 #include <png.h>
 
-#include <bit>
 #include <cstdio>
 #include <vector>
+
+#include "platform/png_image_data.h"
 
 namespace momentart {
 
 namespace {
 
-// Chosen by measuring Qt's writer (libpng: all five filters tried on every
-// row, zlib level 6) against libspng and libpng at other filters and levels
-// on 96 pictures: None, Sub or Up chosen per row at zlib level 2 writes a
-// picture in a quarter of the time, in files 8 % larger in total
-// (bench/platform/file_bench.cpp measures it against Qt's writer).
-constexpr int kCompressionLevel = 2;
-constexpr int kFilters = PNG_FILTER_NONE | PNG_FILTER_SUB | PNG_FILTER_UP;
 constexpr qsizetype kLongestPlainText = 40;
 constexpr png_uint_32 kDotsPerMetre = 3780;  // 96 dots per inch, as Qt writes
 constexpr std::size_t kErrorSize = 200;
@@ -48,40 +42,35 @@ void append(png_structp png, png_bytep data, png_size_t size) {
 
 void flushNothing(png_structp) {}
 
-// The whole file through libpng, from 24-bit pixels R, G, B or 32-bit
-// pixels 0xffRRGGBB. libpng leaves a failure by longjmp, so nothing here may
-// need destroying.
-bool writeAll(png_structp png, png_infop info, const QImage& pixels, png_text* texts, int textCount) {
+// The whole file through libpng: the signature, the header, the resolution
+// and the texts, then the image data compressed elsewhere, a chunk a piece,
+// and the end. libpng leaves a failure by longjmp, so nothing here may need
+// destroying.
+bool writeAll(png_structp png, png_infop info, const QImage& pixels, png_text* texts, int textCount,
+              const ImageData& data) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_IHDR(png, info, static_cast<png_uint_32>(pixels.width()),
                  static_cast<png_uint_32>(pixels.height()), 8, PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_pHYs(png, info, kDotsPerMetre, kDotsPerMetre, PNG_RESOLUTION_METER);
     if (textCount > 0) png_set_text(png, info, texts, textCount);
-    png_set_compression_level(png, kCompressionLevel);
-    png_set_filter(png, PNG_FILTER_TYPE_BASE, kFilters);
     png_write_info(png, info);
-    // 32-bit pixels in memory: B, G, R, unused on a little-endian machine;
-    // unused, R, G, B on a big-endian one. 24-bit ones are as the file has them.
-    if (pixels.format() != QImage::Format_RGB888) {
-        if constexpr (std::endian::native == std::endian::little) {
-            png_set_bgr(png);
-            png_set_filler(png, 0, PNG_FILLER_AFTER);
-        } else {
-            png_set_filler(png, 0, PNG_FILLER_BEFORE);
-        }
-    }
-    for (int row = 0; row < pixels.height(); ++row) png_write_row(png, pixels.constScanLine(row));
-    png_write_end(png, info);
+    for (const std::vector<std::uint8_t>& piece : data.pieces)
+        png_write_chunk(png, reinterpret_cast<png_const_bytep>("IDAT"), piece.data(), piece.size());
+    png_write_chunk(png, reinterpret_cast<png_const_bytep>("IEND"), nullptr, 0);
     return true;
 }
 
 }  // namespace
 
-QString writePng(QIODevice& file, const QImage& image, const ImageTexts& texts) {
+QString writePng(QIODevice& file, const QImage& image, const ImageTexts& texts, int jobs) {
     // A 24-bit image is written as it is: a print-size picture is not copied.
-    const QImage pixels = image.format() == QImage::Format_RGB888 ? image
-                                                                   : image.convertToFormat(QImage::Format_RGB32);
+    // Others lose their alpha on the way, as they did through 32-bit pixels.
+    const QImage pixels = image.format() == QImage::Format_RGB888
+                              ? image
+                              : image.convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_RGB888);
+    const ImageData data = compressImageData(pixels, jobs);
+    if (!data.error.isEmpty()) return data.error;
 
     // Keys and values stay alive in `bytes` until the file is written.
     std::vector<QByteArray> bytes;
@@ -113,7 +102,7 @@ QString writePng(QIODevice& file, const QImage& image, const ImageTexts& texts) 
         return "PNG encoder: out of memory";
     }
     png_set_write_fn(png, &out, append, flushNothing);
-    const bool written = writeAll(png, info, pixels, chunks.data(), static_cast<int>(chunks.size()));
+    const bool written = writeAll(png, info, pixels, chunks.data(), static_cast<int>(chunks.size()), data);
     png_destroy_write_struct(&png, &info);
     return written ? QString() : QString::fromLocal8Bit(out.error);
 }

@@ -1,5 +1,5 @@
-// PNG files made with libpng: 8-bit RGB, filtered and compressed for speed,
-// with texts.
+// PNG files made with libpng: 8-bit RGB with texts, the image data filtered
+// and compressed for speed (platform/png_image_data.h).
 #pragma once
 
 #include <QIODevice>
@@ -12,8 +12,8 @@ namespace momentart {
 
 // Writes `image` (its alpha, if any, left out) to `file` as a PNG carrying
 // `texts` (key, value), in order, line ends kept. Texts longer than 40
-// characters are stored compressed; texts outside Latin-1 as UTF-8. Returns
-// why it failed, or nothing.
-QString writePng(QIODevice& file, const QImage& image, const ImageTexts& texts);
+// characters are stored compressed; texts outside Latin-1 as UTF-8. A large
+// image is compressed on `jobs` threads. Returns why it failed, or nothing.
+QString writePng(QIODevice& file, const QImage& image, const ImageTexts& texts, int jobs = 1);
 
 }  // namespace momentart

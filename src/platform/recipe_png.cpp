@@ -41,18 +41,19 @@ ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, cons
 
 WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
                          const GenerationState& after, IfTaken ifTaken,
-                         const std::optional<Interest>& measured) {
-    if (formatOfPath(path) == ImageFormat::Bmp) return writeBitmapWithRecipe(toRgb888(canvas), recipe, path, ifTaken);
-    return writeImage(toRgb888(canvas), path, ifTaken,
-                      pictureTexts(recipe, after, measured ? *measured : measureInterest(canvas)));
+                         const std::optional<Interest>& measured, int jobs) {
+    if (formatOfPath(path) == ImageFormat::Bmp)
+        return writeBitmapWithRecipe(toRgb888(canvas, jobs), recipe, path, ifTaken);
+    return writeImage(toRgb888(canvas, jobs), path, ifTaken,
+                      pictureTexts(recipe, after, measured ? *measured : measureInterest(canvas, jobs)), jobs);
 }
 
 SavedPicture savePictureToPicturesFolder(const Canvas& canvas, const Recipe& recipe,
-                                         const GenerationState& after) {
+                                         const GenerationState& after, int jobs) {
     const ReadyFolder folder = readyPicturesFolder();
     if (!folder.error.isEmpty()) return {false, {}, folder.error};
     const QString path = QDir(folder.path).filePath(savedPictureName(after.imeslike, recipe) + ".png");
-    const WriteResult written = writePicture(path, canvas, recipe, after, IfTaken::NextFreeName);
+    const WriteResult written = writePicture(path, canvas, recipe, after, IfTaken::NextFreeName, std::nullopt, jobs);
     if (!written.ok) return {false, path, written.error};
     return {true, written.path, {}};
 }

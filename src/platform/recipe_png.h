@@ -30,16 +30,17 @@ ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, cons
 // which has no room for texts) with its recipe beside it
 // (platform/bitmap_with_recipe.h). Whole or not at all, under the rule
 // `ifTaken`. `measured` saves measuring the canvas again when its Interest
-// is known already.
+// is known already. A large picture is measured, converted and compressed on
+// `jobs` threads.
 WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
                          const GenerationState& after, IfTaken ifTaken,
-                         const std::optional<Interest>& measured = std::nullopt);
+                         const std::optional<Interest>& measured = std::nullopt, int jobs = 1);
 
 // The same, replacing an existing file only when `replace` is true.
 inline WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
                                 const GenerationState& after, bool replace = false,
-                                const std::optional<Interest>& measured = std::nullopt) {
-    return writePicture(path, canvas, recipe, after, replace ? IfTaken::Replace : IfTaken::Fail, measured);
+                                const std::optional<Interest>& measured = std::nullopt, int jobs = 1) {
+    return writePicture(path, canvas, recipe, after, replace ? IfTaken::Replace : IfTaken::Fail, measured, jobs);
 }
 
 struct SavedPicture {
@@ -52,9 +53,9 @@ struct SavedPicture {
 // into the momentart folder of the user's Pictures folder (created if
 // missing), under the picture's name (savedPictureName), with -2, -3, ...
 // added rather than replacing a file. `recipe` is what makeimageRecorded returned for this
-// picture, `after` the state as the run left it.
+// picture, `after` the state as the run left it; `jobs` as writePicture's.
 SavedPicture savePictureToPicturesFolder(const Canvas& canvas, const Recipe& recipe,
-                                         const GenerationState& after);
+                                         const GenerationState& after, int jobs = 1);
 
 struct RecipeFromFile {
     std::optional<Recipe> recipe;

@@ -396,7 +396,8 @@ void PictureSession::makeLarge() {
                 if (control.cancelled()) {
                     outcome = "not saved, cancelled";
                 } else {
-                    const SavedPicture file = savePictureToPicturesFolder(*picture.canvas, recipe, picture.state);
+                    const SavedPicture file =
+                        savePictureToPicturesFolder(*picture.canvas, recipe, picture.state, everyCore());
                     path = file.ok ? file.path : QString();
                     outcome = file.ok ? "saved " + QDir::toNativeSeparators(file.path) : "not saved, " + file.error;
                 }

@@ -1,7 +1,9 @@
 #include "engine/generation/geometry.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -93,6 +95,35 @@ TEST(Geometry, APixelInACentresColumnKeepsThePreviousAngle) {
     EXPECT_EQ(s.fi3, before);
     EXPECT_EQ(s.r3, 2);
     EXPECT_TRUE(std::isfinite(s.fi4));
+}
+
+// An unread angle is left as the full computation leaves it, whatever the
+// offsets: ordinary ones, zero, so small or so large that the quotient
+// overflows, subnormal, not a number; and when the pixels were shared by two
+// computations, one continued by the other.
+TEST(Geometry, AnUnreadAngleEndsAsTheFullComputationLeavesIt) {
+    Frame frame;  // every centre at the origin, so offsets are the positions
+    const double offsets[] = {0.37, -2.5, 0, 1e-300, 1e-310, 5e-324, 1e10, 1e300, 3e200,
+                              std::numeric_limits<double>::quiet_NaN()};
+    Pcg32 rnd;
+    rnd.seed(99);
+    const auto pick = [&] { return offsets[rnd.next() % std::size(offsets)]; };
+    for (int round = 0; round < 400; ++round) {
+        GenerationState full = frameState(1), lazy = full;
+        PixelGeometry first(frame, 0), second(frame, 0);
+        const int pixels = 1 + static_cast<int>(rnd.next() % 6), split = static_cast<int>(rnd.next() % 7);
+        for (int n = 0; n < pixels; ++n) {
+            full.x = lazy.x = pick();
+            full.y = lazy.y = pick();
+            pixelGeometry(full, frame);
+            (n < split ? first : second).at(lazy, lazy.x, lazy.y);
+        }
+        first.continueWith(second);
+        first.settle(lazy);
+        for (const auto field : {&GenerationState::fi3, &GenerationState::fi8, &GenerationState::rmin,
+                                 &GenerationState::rmax, &GenerationState::ob78})
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(lazy.*field), std::bit_cast<std::uint64_t>(full.*field)) << round;
+    }
 }
 
 }  // namespace

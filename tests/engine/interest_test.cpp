@@ -1,5 +1,6 @@
 // The dullness measure on made-up canvases whose figures are known: one
-// colour, a grey ramp, a checkerboard, noise, and the thresholds' edges.
+// colour, a grey ramp, a checkerboard, noise, and the thresholds' edges; a
+// picture K times as large, and any number of threads.
 #include "engine/interest.h"
 
 #include <cmath>
@@ -114,6 +115,59 @@ TEST(Interest, DullAtEightyFivePerCentOfOneColourAndBelowASpreadOfTwelve) {
     EXPECT_EQ(flat.common, 0.5);
     EXPECT_TRUE(isDull(flat));
     EXPECT_FALSE(isDull(measureInterest(*halves(100, 126))));
+}
+
+// `canvas` K times as wide and high, each pixel a K x K block; below the
+// rows a stamp leaves alone, white and black columns.
+std::unique_ptr<Canvas> enlarged(const Canvas& canvas, int k) {
+    auto large = std::make_unique<Canvas>(Canvas::kWidth * k, Canvas::kHeight * k);
+    for (int row = 0; row < large->height(); ++row)
+        for (int column = 0; column < large->width(); ++column)
+            large->set(column, row, row >= kStampTop * k ? colourOf(255, 255, 255) * (column % 2)
+                                                         : canvas.at(column / k, row / k));
+    return large;
+}
+
+// Noise over a ramp, a third of it one colour.
+std::unique_ptr<Canvas> mixedPicture(std::uint64_t seed) {
+    Pcg32 rnd;
+    rnd.seed(seed);
+    return painted([&rnd](int column, int row) {
+        if (column < Canvas::kWidth / 3) return colourOf(7, 99, 200);
+        return static_cast<ColourNumber>(rnd.next() & 0x0F0F0F) + colourOf(column / 3, row / 2, 60);
+    });
+}
+
+TEST(Interest, APictureKTimesAsLargeIsMeasuredWholeAboveItsStamp) {
+    const auto picture = mixedPicture(7);
+    const Interest one = measureInterest(*picture);
+    for (const int k : {2, 3}) {
+        SCOPED_TRACE(k);
+        const Interest large = measureInterest(*enlarged(*picture, k));
+        // Each colour covers K² times as many pixels; only the edges of the
+        // blocks differ, K times each of the picture's pairs.
+        EXPECT_EQ(large.common, one.common);
+        EXPECT_NEAR(large.spread, one.spread, 1e-9);
+        const double pairs = (Canvas::kWidth * k - 1.0) * kRows * k + Canvas::kWidth * k * (kRows * k - 1.0);
+        EXPECT_NEAR(large.detail, one.detail * kPairs * k / pairs, 1e-9);
+    }
+}
+
+TEST(Interest, TheFiguresAreTheSameOnAnyNumberOfThreads) {
+    auto mostlyBlack = filled(colourOf(0, 0, 0));
+    for (long n = 0; n < kPixels; n += 7) mostlyBlack->data()[n] = colourOf(n % 256, 3, 9);
+    const std::unique_ptr<Canvas> canvases[] = {mixedPicture(8), enlarged(*mixedPicture(9), 2),
+                                                enlarged(*mostlyBlack, 3)};
+    for (const auto& canvas : canvases) {
+        const Interest one = measureInterest(*canvas);
+        for (const int jobs : {2, 3, 7}) {
+            SCOPED_TRACE(jobs);
+            const Interest many = measureInterest(*canvas, jobs);
+            EXPECT_EQ(many.common, one.common);
+            EXPECT_EQ(many.spread, one.spread);
+            EXPECT_EQ(many.detail, one.detail);
+        }
+    }
 }
 
 TEST(Interest, TheTextHasTwoThenOneDecimals) {

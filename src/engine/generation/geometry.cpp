@@ -1,6 +1,7 @@
 #include "engine/generation/geometry.h"
 
 #include <cmath>
+#include <utility>
 
 #include "engine/formulas/guarded.h"
 
@@ -44,6 +45,12 @@ void setPairSum(GenerationState& s, const Frame& frame, int p) {
 
 bool readsPair(GeometryReads reads, int p) { return (reads >> (kCentres + p)) & 1; }
 
+// Offsets within these bounds have a finite quotient dy / dx (at most
+// 2^1000), so it can wait; others (a zero, a tiny or a huge offset, a NaN)
+// are divided at once.
+constexpr double kSmallestWaitingDx = 0x1p-900;
+constexpr double kLargestWaitingOffset = 0x1p100;
+
 }  // namespace
 
 Frame placeCentres(const GenerationState& s, Pcg32& rnd) {
@@ -70,33 +77,41 @@ void scaleFrame(Frame& frame, const GenerationState& s, int scale) {
     }
 }
 
-void PixelGeometry::at(GenerationState& s) {
-    visited_ = true;
-    for (int n = 0; n < kCentres; ++n) {
-        const CentreFields& c = kCentreFields[n];
-        const double dx = std::fabs(frame_.cx[n] - s.x);
-        const double dy = std::fabs(frame_.cy[n] - s.y);
-        const double r = std::sqrt(dx * dx + dy * dy);
-        s.*c.dx = dx;
-        s.*c.dy = dy;
-        s.*c.r = r;
-        // A pixel in a centre's column divides by zero: its angle keeps the
-        // previous pixel's value.
-        const Num quotient = Num(dy) / dx;
-        if (reads_ & angleOf(3 + n)) {
-            stored(s.*c.fi, atan(quotient));
-        } else if (finite(quotient.v)) {
-            quotient_[n] = quotient.v;
-            quotientSeen_[n] = true;
-        }
-        if (n == 0) {
-            s.rmin = r;
-            s.rmax = r;
-        } else {
-            if (r < s.rmin) s.rmin = r;
-            if (r > s.rmax) s.rmax = r;
-        }
+// Centre n's offsets and distance; its angle if read, else its quotient
+// kept for settle(). `n` is a constant, so the fields are reached directly.
+template <int n>
+double PixelGeometry::centreAt(GenerationState& s, double x, double y) {
+    constexpr CentreFields c = kCentreFields[n];
+    const double dx = std::fabs(frame_.cx[n] - x);
+    const double dy = std::fabs(frame_.cy[n] - y);
+    const double r = std::sqrt(dx * dx + dy * dy);
+    s.*c.dx = dx;
+    s.*c.dy = dy;
+    s.*c.r = r;
+    // A pixel in a centre's column divides by zero: its angle keeps the
+    // previous pixel's value.
+    if (reads_ & angleOf(3 + n)) {
+        stored(s.*c.fi, atan(Num(dy) / dx));
+    } else if (dx >= kSmallestWaitingDx && dx <= kLargestWaitingOffset && dy <= kLargestWaitingOffset) {
+        quotient_[n] = {dy, dx};
+    } else if (const Num quotient = Num(dy) / dx; finite(quotient.v)) {
+        quotient_[n] = {quotient.v, 1.0};  // divided by 1 again at the end: the same
     }
+    return r;
+}
+
+void PixelGeometry::at(GenerationState& s, double x, double y) {
+    visited_ = true;
+    const auto distances = [&]<int... n>(std::integer_sequence<int, n...>) {
+        return std::array<double, kCentres>{centreAt<n>(s, x, y)...};
+    }(std::make_integer_sequence<int, kCentres>{});
+    double rmin = distances[0], rmax = distances[0];
+    for (int n = 1; n < kCentres; ++n) {
+        if (distances[n] < rmin) rmin = distances[n];
+        if (distances[n] > rmax) rmax = distances[n];
+    }
+    s.rmin = rmin;
+    s.rmax = rmax;
     for (int p = 0; p < kPairs; ++p)
         if (readsPair(reads_, p)) setPairSum(s, frame_, p);
 }
@@ -104,22 +119,19 @@ void PixelGeometry::at(GenerationState& s) {
 void PixelGeometry::settle(GenerationState& s) const {
     if (!visited_) return;
     for (int n = 0; n < kCentres; ++n)
-        if (quotientSeen_[n]) stored(s.*kCentreFields[n].fi, atan(Num(quotient_[n])));
+        if (quotient_[n].dx != 0) stored(s.*kCentreFields[n].fi, atan(Num(quotient_[n].dy) / quotient_[n].dx));
     for (int p = 0; p < kPairs; ++p)
         if (!readsPair(reads_, p)) setPairSum(s, frame_, p);
 }
 
 void PixelGeometry::continueWith(const PixelGeometry& later) {
     visited_ = visited_ || later.visited_;
-    for (int n = 0; n < kCentres; ++n) {
-        if (!later.quotientSeen_[n]) continue;
-        quotient_[n] = later.quotient_[n];
-        quotientSeen_[n] = true;
-    }
+    for (int n = 0; n < kCentres; ++n)
+        if (later.quotient_[n].dx != 0) quotient_[n] = later.quotient_[n];
 }
 
 void pixelGeometry(GenerationState& s, const Frame& frame) {
-    PixelGeometry(frame, kAllGeometry).at(s);
+    PixelGeometry(frame, kAllGeometry).at(s, s.x, s.y);
 }
 
 }  // namespace momentart

@@ -53,15 +53,17 @@ inline constexpr GeometryReads kAllGeometry = (GeometryReads{1} << (kCentres + k
 // sums in `reads`. The others are left as the full computation would leave
 // them once `settle` is called after the last pixel: an angle keeps its
 // value at a pixel whose quotient dy / dx fails, so each unread angle's last
-// good quotient is kept and its arctangent taken once, at the end.
+// good quotient is kept and its arctangent taken once, at the end (where a
+// quotient sure to be good is divided, too).
 class PixelGeometry {
 public:
     PixelGeometry(const Frame& frame, GeometryReads reads) : frame_(frame), reads_(reads) {}
 
     // Sets dx, dy, r of every centre, rmin, rmax and the angles and pair sums
-    // in `reads` for the pixel at (s.x, s.y). An angle whose quotient fails
-    // keeps its value.
-    void at(GenerationState& s);
+    // in `reads` for the pixel at (x, y), which s.x and s.y hold too (given
+    // apart, as reading them back would wait for their stores). An angle
+    // whose quotient fails keeps its value.
+    void at(GenerationState& s, double x, double y);
 
     // Gives the unread angles and pair sums the values the full computation
     // would have left after the last pixel.
@@ -73,11 +75,19 @@ public:
     void continueWith(const PixelGeometry& later);
 
 private:
+    template <int n>
+    double centreAt(GenerationState& s, double x, double y);
+
+    // The offsets whose quotient dy / dx is an unread angle's last good
+    // one; dx is 0 until there is one.
+    struct Quotient {
+        double dy = 0, dx = 0;
+    };
+
     const Frame& frame_;
     GeometryReads reads_;
     bool visited_ = false;
-    std::array<double, kCentres> quotient_{};  // last good dy / dx of an unread angle
-    std::array<bool, kCentres> quotientSeen_{};
+    std::array<Quotient, kCentres> quotient_{};
 };
 
 // The full computation for one pixel: dx, dy, r, fi of every centre, rmin,

@@ -11,9 +11,10 @@ void PixelWork::visit(GenerationState& s, PixelGeometry& geometry, Canvas& canva
     const MathsScope maths(maths_);
     s.i = column;
     s.j = row;
-    s.x = run_.frame.worldX(column);
-    s.y = run_.frame.worldY(row);
-    geometry.at(s);
+    const double x = run_.frame.worldX(column), y = run_.frame.worldY(row);
+    s.x = x;
+    s.y = y;
+    geometry.at(s, x, y);
     if (run_.krizanje != 1) {
         // Cross mode 2: each pixel takes one of the two formula pairs.
         if (drawWhole(s.rnd, 2, 1) == 1) {
