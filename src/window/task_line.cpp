@@ -1,5 +1,6 @@
 #include "window/task_line.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -33,16 +34,32 @@ TaskLine::TaskLine(const QString& name, std::function<TaskLineState()> state, st
     hide();
 }
 
-QString TaskLine::text() const { return label_->text(); }
+QString TaskLine::text() const { return text_; }
 
 void TaskLine::refresh() {
     const TaskLineState state = state_();
     if (!state.shown) return;
-    label_->setText(state.text);
+    text_ = state.text;
     if (state.running && !timer_->isActive()) timer_->start();
     if (!state.running) timer_->stop();
     cancel_->setVisible(state.running);
     show();
+    fitText();
+}
+
+void TaskLine::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitText();
+}
+
+void TaskLine::fitText() {
+    // The home folder is written ~, as in the status line, and what still
+    // does not fit is shortened in its middle; the whole line is its tooltip.
+    QString shown = text_;
+    shown.replace(QDir::homePath() + "/", "~/");
+    const int room = width() - (cancel_->isVisible() ? cancel_->sizeHint().width() + 6 : 0);
+    label_->setText(label_->fontMetrics().elidedText(shown, Qt::ElideMiddle, std::max(room, 0)));
+    label_->setToolTip(label_->text() == text_ ? QString() : text_);
 }
 
 }  // namespace momentart

@@ -23,12 +23,19 @@ public:
     TaskLine(const QString& name, std::function<TaskLineState()> state, std::function<void()> cancel,
              const QString& cancelTip, QWidget* parent);
 
-    // The text shown now.
+    // The text shown now, whole (a long one is shortened on screen).
     QString text() const;
     // Shows what the session says now, and keeps doing so while it runs.
     void refresh();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // Shows the text in the room there is.
+    void fitText();
+
+    QString text_;
     std::function<TaskLineState()> state_;
     QLabel* label_ = nullptr;
     QPushButton* cancel_ = nullptr;
