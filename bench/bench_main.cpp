@@ -141,6 +141,11 @@ int main(int argc, char** argv) {
     }
     printRatio("engine picture, correctly rounded / C library's maths", engine,
                cost("EnginePictures/rounded:0/real_time"), "goal <= 1.15");
+    for (const char* type : {"9", "10", "13", "25"}) {
+        const std::string name = std::string("TypeMaths/type:") + type + "/rounded:";
+        const std::string what = std::string("  type ") + type + ", correctly rounded / C library's";
+        printRatio(what.c_str(), cost((name + "1/real_time").c_str()), cost((name + "0/real_time").c_str()), "");
+    }
     const char* functions[] = {"sin", "cos", "tan", "atan", "log", "pow(x, 3)", "pow(x, 1/3)"};
     for (int f = 0; f < 7; ++f) {
         const std::string name = "MathsFunction/function:" + std::to_string(f) + "/rounded:";

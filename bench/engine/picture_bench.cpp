@@ -92,6 +92,31 @@ void EnginePictures(benchmark::State& state) {
 }
 BENCHMARK(EnginePictures)->Unit(benchmark::kMillisecond)->UseRealTime()->ArgName("rounded")->Arg(1)->Arg(0);
 
+// Four seeds of one type with either maths: the types whose formulas call
+// the maths functions most (angles on every pixel, sines, cube roots) pay
+// the most for correct rounding.
+void TypeMaths(benchmark::State& state) {
+    Canvas canvas;
+    RunOptions options(static_cast<int>(state.range(0)));
+    options.maths = state.range(1) == 1 ? Maths::CorrectlyRounded : Maths::CLibrary;
+    for (auto _ : state) {
+        for (std::uint32_t seed = 1; seed <= 4; ++seed) {
+            BenchClock clock(seed);
+            RunHost host{clock};
+            GenerationState s;
+            startup(s, seed);
+            makeimage(s, canvas, host, options);
+            benchmark::DoNotOptimize(canvas.data());
+        }
+    }
+    state.counters["pictures"] = 4;
+}
+BENCHMARK(TypeMaths)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->ArgNames({"type", "rounded"})
+    ->ArgsProduct({{9, 10, 13, 25}, {1, 0}});
+
 // The dullness measure of one finished picture, which every PNG written
 // and every picture of a batch that skips dull ones pays for.
 void MeasureInterest(benchmark::State& state) {

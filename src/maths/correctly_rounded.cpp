@@ -1,7 +1,9 @@
 #include "maths/correctly_rounded.h"
 
 #include <atomic>
+#include <cmath>
 
+#include "maths/correctly_rounded_atan.h"
 #include "maths/correctly_rounded_pow.h"
 #include "maths/reference.h"
 
@@ -47,12 +49,15 @@ void useReferenceOnly(bool on) { gReferenceOnly.store(on); }
 double sin(double x) { return fast() ? momentart_llvmlibc_sin(x) : reference(Function::Sin, x); }
 double cos(double x) { return fast() ? momentart_llvmlibc_cos(x) : reference(Function::Cos, x); }
 double tan(double x) { return fast() ? momentart_llvmlibc_tan(x) : reference(Function::Tan, x); }
-// atan2(x, 1) is atan(x) exactly: the quotient x / 1 is x.
-double atan(double x) { return fast() ? momentart_llvmlibc_atan2(x, 1.0) : reference(Function::Atan, x); }
+double atan(double x) { return fast() ? correctlyRoundedAtan(x) : reference(Function::Atan, x); }
 double log(double x) { return fast() ? momentart_llvmlibc_log(x) : reference(Function::Log, x); }
-// Plain double arithmetic: every processor runs it.
+// Plain double arithmetic but for the formulas' cube roots: every processor
+// runs it.
 double pow(double x, double y) {
-    return referenceOnly() ? reference(Function::Pow, x, y) : correctlyRoundedPow(x, y);
+    if (referenceOnly()) return reference(Function::Pow, x, y);
+    if (y == kNearestThird && processorRunsFastPath())
+        if (const double power = nearestThirdPower(x); !std::isnan(power)) return power;
+    return correctlyRoundedPow(x, y);
 }
 
 }  // namespace momentart::maths

@@ -1,0 +1,186 @@
+// atan x, correctly rounded: a quick evaluation in double-double arithmetic
+// with a bound on its error decides all but about one call in two hundred
+// (Ziv's rounding test); LLVM's C library's atan2(x, 1), correctly rounded
+// but slower, decides the rest.
+//
+// Error analysis (u = 2^-53), for a = |x| in [2^-27, 2^1000].
+//
+// Reduction. For a <= 1, v = a (vl = 0); for a > 1, atan a = pi/2 - atan v
+// with v = 1/a = vh + vl: vh = 1/a rounded, vl = (1 - vh a) vh, where
+// 1 - vh a is exact (a fused multiply-add) and vl errs by below 2^-104 v.
+// The cell i = nearest(128 vh), c = i/128, h = (vh - c) + vl: vh - c is
+// exact (Sterbenz: vh >= c/2 from cell 1 on), so h errs by vl's error only,
+// and |vh - c| <= 2^-8 (a hair more where 128 vh + 1/2 rounds up).
+//
+// atan(c + h) = A0 + A1 h + h^2 (A2 + A3 h + ... + A8 h^6), the Taylor
+// series at c, from MPFR: A0 = atan c and A1 = 1/(1 + c^2) as
+// double-doubles, A2..A8 as doubles. |A_k| <= (1 + c^2)^(-k/2) / k, so the
+// truncation is below 2^-72 / 9 absolute, and atan(c + h) >= 2^-8 in cells
+// 1 to 128: relative below 2^-67. In cell 0 the even terms vanish and the
+// truncation, below h^9 / 9, is relative below 2^-67 as well.
+//
+// Evaluation. A1 h: an exact product of A1's head and vh - c, and the small
+// parts A1 vl and A1's tail times h. The sum of A0's head and that exact
+// product is exact (a two-sum); the tails are added first, each below 2^-52
+// of the result, with errors below 2^-104 of it. The polynomial part
+// P = h^2 Q: Q in doubles (Estrin's scheme) at vh - c (the neglected vl
+// changes it by below 2^-53 |A3|), within 2^-50 of itself (its terms do not
+// cancel: |A3 h| <= |A2| / 4 from cell 1 on, A2 = 0 in cell 0); h^2 as an
+// exact product plus 2 (vh - c) vl. |P| is at most 2^-15 of the result
+// (cell 1: |A2| h^2 <= 2^-23 against atan(c + h) >= 2^-8; cell 0: h^2 / 3),
+// so P and the last additions err by below 2^-64.5 of the result, and the
+// total, truncation included, by below 2^-64; B = 2^-62 Rh leaves a factor
+// 4 to spare. For a > 1 the result pi/2 - atan v >= pi/4 and atan v <=
+// pi/4: the absolute error above, below 2^-64 pi/4, is relative below 2^-64
+// as well; pi/2 is a double-double (error 2^-107) and the heads' difference
+// a two-sum.
+//
+// Outside [2^-27, 2^1000]: below, atan x = x - x^3/3 + ... rounds to x (x^2/3
+// < 2^-55.5 of x, below half a unit even at a power of 2); above, infinite
+// and NaN, the library's atan2.
+#include "maths/correctly_rounded_atan.h"
+
+#include <mpfr.h>
+
+#include <cmath>
+#include <limits>
+
+#include "maths/double_double.h"
+
+extern "C" double momentart_llvmlibc_atan2(double, double);
+
+namespace momentart::maths {
+
+namespace {
+
+constexpr int kCells = 128;   // cells of width 1/128 over [0, 1]
+constexpr int kLastTerm = 8;  // the Taylor series' degree
+
+struct Cell {
+    DoubleDouble a0, a1;              // atan c and 1/(1 + c^2)
+    double higher[kLastTerm - 1];     // A2 .. A8
+};
+
+struct Tables {
+    Cell cells[kCells + 1];
+    DoubleDouble halfPi;
+};
+
+DoubleDouble toDoubleDouble(mpfr_srcptr value) {
+    mpfr_t rest;
+    mpfr_init2(rest, mpfr_get_prec(value));
+    const double hi = mpfr_get_d(value, MPFR_RNDN);
+    mpfr_sub_d(rest, value, hi, MPFR_RNDN);
+    const DoubleDouble split{hi, mpfr_get_d(rest, MPFR_RNDN)};
+    mpfr_clear(rest);
+    return split;
+}
+
+// The Taylor coefficients of atan at c: A0 = atan c, A(k+1) = g_k / (k+1)
+// where g = 1/(1 + (c+h)^2) = sum g_k h^k; from (1 + c^2 + 2c h + h^2) g = 1,
+// g_0 = 1/(1 + c^2), g_k = -(2c g_(k-1) + g_(k-2)) / (1 + c^2).
+Cell makeCell(double c) {
+    Cell cell{};
+    mpfr_t q0, g[kLastTerm], v;
+    mpfr_inits2(192, q0, v, static_cast<mpfr_ptr>(nullptr));
+    for (mpfr_t& gk : g) mpfr_init2(gk, 192);
+    mpfr_set_d(q0, c, MPFR_RNDN);
+    mpfr_atan(v, q0, MPFR_RNDN);
+    cell.a0 = toDoubleDouble(v);
+    mpfr_sqr(q0, q0, MPFR_RNDN);
+    mpfr_add_ui(q0, q0, 1, MPFR_RNDN);
+    mpfr_ui_div(g[0], 1, q0, MPFR_RNDN);
+    for (int k = 1; k < kLastTerm; ++k) {
+        mpfr_mul_d(v, g[k - 1], 2 * c, MPFR_RNDN);
+        if (k >= 2) mpfr_add(v, v, g[k - 2], MPFR_RNDN);
+        mpfr_div(g[k], v, q0, MPFR_RNDN);
+        mpfr_neg(g[k], g[k], MPFR_RNDN);
+    }
+    cell.a1 = toDoubleDouble(g[0]);
+    for (int k = 1; k < kLastTerm; ++k) cell.higher[k - 1] = mpfr_get_d(g[k], MPFR_RNDN) / (k + 1);
+    mpfr_clears(q0, v, static_cast<mpfr_ptr>(nullptr));
+    for (mpfr_t& gk : g) mpfr_clear(gk);
+    return cell;
+}
+
+// Kept out of line, so that the quick path's frame stays small.
+[[gnu::noinline]] Tables makeTables() {
+    Tables t{};
+    for (int i = 0; i <= kCells; ++i) t.cells[i] = makeCell(static_cast<double>(i) / kCells);
+    mpfr_t v;
+    mpfr_init2(v, 192);
+    mpfr_const_pi(v, MPFR_RNDN);
+    mpfr_div_2ui(v, v, 1, MPFR_RNDN);
+    t.halfPi = toDoubleDouble(v);
+    mpfr_clear(v);
+    mpfr_free_cache2(MPFR_FREE_LOCAL_CACHE);
+    return t;
+}
+
+const Tables& tables() {
+    static const Tables t = makeTables();
+    return t;
+}
+
+// Fused multiply-adds make the exact products cheap; the function runs
+// only where the processor has them (correctly_rounded.cpp checks).
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define MOMENTART_WITH_FMA __attribute__((target("fma")))
+#else
+#define MOMENTART_WITH_FMA
+#endif
+
+// a * b exactly.
+MOMENTART_WITH_FMA inline DoubleDouble exactProduct(double a, double b) {
+    const double p = a * b;
+    return {p, __builtin_fma(a, b, -p)};
+}
+
+// atan(vh + vl) for 0 <= vh <= 1, as a double-double within 2^-64 of it.
+[[gnu::always_inline]] MOMENTART_WITH_FMA inline DoubleDouble atanOfReduced(double vh, double vl, const Tables& t) {
+    const int i = static_cast<int>(vh * kCells + 0.5);
+    const Cell& cell = t.cells[i];
+    const double h = vh - static_cast<double>(i) / kCells;  // exact
+    const double* a = cell.higher;  // A2 .. A8
+    const double h2 = h * h, h4 = h2 * h2;
+    const double q = __builtin_fma(h2, __builtin_fma(a[3], h, a[2]), __builtin_fma(a[1], h, a[0])) +
+                     h4 * __builtin_fma(h2, a[6], __builtin_fma(a[5], h, a[4]));
+    const DoubleDouble linear = exactProduct(cell.a1.hi, h);
+    const DoubleDouble head = fastTwoSum(cell.a0.hi, linear.hi);
+    const DoubleDouble square = exactProduct(h, h);
+    const double small = head.lo + cell.a0.lo + linear.lo + cell.a1.hi * vl + cell.a1.lo * h;
+    const double polynomial = square.hi * q + (square.lo + 2 * h * vl) * q;
+    return {head.hi, small + polynomial};
+}
+
+// The double Rh + Rl rounds to, if every value within 2^-62 Rh of it rounds
+// alike; otherwise NaN.
+inline double rounded(DoubleDouble r) {
+    const double bound = r.hi * 0x1p-62;
+    const double below = r.hi + (r.lo - bound);
+    const double above = r.hi + (r.lo + bound);
+    return below == above ? below : std::numeric_limits<double>::quiet_NaN();
+}
+
+MOMENTART_WITH_FMA double quickAtan(double a) {
+    const Tables& t = tables();
+    if (a <= 1) return rounded(atanOfReduced(a, 0, t));
+    const double vh = 1 / a;
+    const double vl = __builtin_fma(-vh, a, 1.0) * vh;
+    const DoubleDouble v = atanOfReduced(vh, vl, t);
+    const DoubleDouble head = twoSum(t.halfPi.hi, -v.hi);
+    return rounded({head.hi, head.lo + t.halfPi.lo - v.lo});
+}
+
+}  // namespace
+
+double correctlyRoundedAtan(double x) {
+    const double a = std::fabs(x);
+    if (a < 0x1p-27) return x;
+    if (!(a <= 0x1p1000)) return momentart_llvmlibc_atan2(x, 1.0);
+    const double magnitude = quickAtan(a);
+    if (std::isnan(magnitude)) return momentart_llvmlibc_atan2(x, 1.0);
+    return x < 0 ? -magnitude : magnitude;
+}
+
+}  // namespace momentart::maths
