@@ -5,6 +5,7 @@
 
 #include "maths/correctly_rounded_atan.h"
 #include "maths/correctly_rounded_pow.h"
+#include "maths/nearest_third_power.h"
 #include "maths/reference.h"
 
 // LLVM's C library, whose sin, cos, tan, atan2 and log are correctly

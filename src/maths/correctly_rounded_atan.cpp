@@ -10,11 +10,11 @@
 // 1 - vh a is exact (a fused multiply-add) and vl errs by below 2^-104 v.
 // The cell i = nearest(128 vh), c = i/128, h = (vh - c) + vl: vh - c is
 // exact (Sterbenz: vh >= c/2 from cell 1 on), so h errs by vl's error only,
-// and |vh - c| <= 2^-8 (a hair more where 128 vh + 1/2 rounds up).
+// and |vh - c| <= 2^-8.
 //
 // atan(c + h) = A0 + A1 h + h^2 (A2 + A3 h + ... + A8 h^6), the Taylor
-// series at c, from MPFR: A0 = atan c and A1 = 1/(1 + c^2) as
-// double-doubles, A2..A8 as doubles. |A_k| <= (1 + c^2)^(-k/2) / k, so the
+// series at c, from MPFR: A0 = atan c (and pi/2 - atan c, for a > 1) and
+// A1 = 1/(1 + c^2) as double-doubles, A2..A8 as doubles. |A_k| <= (1 + c^2)^(-k/2) / k, so the
 // truncation is below 2^-72 / 9 absolute, and atan(c + h) >= 2^-8 in cells
 // 1 to 128: relative below 2^-67. In cell 0 the even terms vanish and the
 // truncation, below h^9 / 9, is relative below 2^-67 as well.
@@ -30,10 +30,10 @@
 // (cell 1: |A2| h^2 <= 2^-23 against atan(c + h) >= 2^-8; cell 0: h^2 / 3),
 // so P and the last additions err by below 2^-64.5 of the result, and the
 // total, truncation included, by below 2^-64; B = 2^-62 Rh leaves a factor
-// 4 to spare. For a > 1 the result pi/2 - atan v >= pi/4 and atan v <=
-// pi/4: the absolute error above, below 2^-64 pi/4, is relative below 2^-64
-// as well; pi/2 is a double-double (error 2^-107) and the heads' difference
-// a two-sum.
+// 4 to spare. For a > 1 the same terms with the opposite sign are added to
+// pi/2 - atan c >= pi/4 (so its head still outweighs A1 h): the result is
+// at least pi/4 and atan v at most pi/4, so the absolute error above, below
+// 2^-64 pi/4, is relative below 2^-64 as well.
 //
 // Outside [2^-27, 2^1000]: below, atan x = x - x^3/3 + ... rounds to x (x^2/3
 // < 2^-55.5 of x, below half a unit even at a power of 2); above, infinite
@@ -57,13 +57,12 @@ constexpr int kCells = 128;   // cells of width 1/128 over [0, 1]
 constexpr int kLastTerm = 8;  // the Taylor series' degree
 
 struct Cell {
-    DoubleDouble a0, a1;              // atan c and 1/(1 + c^2)
+    DoubleDouble a0, complement, a1;  // atan c, pi/2 - atan c and 1/(1 + c^2)
     double higher[kLastTerm - 1];     // A2 .. A8
 };
 
 struct Tables {
     Cell cells[kCells + 1];
-    DoubleDouble halfPi;
 };
 
 DoubleDouble toDoubleDouble(mpfr_srcptr value) {
@@ -87,6 +86,10 @@ Cell makeCell(double c) {
     mpfr_set_d(q0, c, MPFR_RNDN);
     mpfr_atan(v, q0, MPFR_RNDN);
     cell.a0 = toDoubleDouble(v);
+    mpfr_const_pi(g[0], MPFR_RNDN);
+    mpfr_div_2ui(g[0], g[0], 1, MPFR_RNDN);
+    mpfr_sub(v, g[0], v, MPFR_RNDN);
+    cell.complement = toDoubleDouble(v);
     mpfr_sqr(q0, q0, MPFR_RNDN);
     mpfr_add_ui(q0, q0, 1, MPFR_RNDN);
     mpfr_ui_div(g[0], 1, q0, MPFR_RNDN);
@@ -107,12 +110,6 @@ Cell makeCell(double c) {
 [[gnu::noinline]] Tables makeTables() {
     Tables t{};
     for (int i = 0; i <= kCells; ++i) t.cells[i] = makeCell(static_cast<double>(i) / kCells);
-    mpfr_t v;
-    mpfr_init2(v, 192);
-    mpfr_const_pi(v, MPFR_RNDN);
-    mpfr_div_2ui(v, v, 1, MPFR_RNDN);
-    t.halfPi = toDoubleDouble(v);
-    mpfr_clear(v);
     mpfr_free_cache2(MPFR_FREE_LOCAL_CACHE);
     return t;
 }
@@ -136,20 +133,25 @@ MOMENTART_WITH_FMA inline DoubleDouble exactProduct(double a, double b) {
     return {p, __builtin_fma(a, b, -p)};
 }
 
-// atan(vh + vl) for 0 <= vh <= 1, as a double-double within 2^-64 of it.
-[[gnu::always_inline]] MOMENTART_WITH_FMA inline DoubleDouble atanOfReduced(double vh, double vl, const Tables& t) {
-    const int i = static_cast<int>(vh * kCells + 0.5);
-    const Cell& cell = t.cells[i];
-    const double h = vh - static_cast<double>(i) / kCells;  // exact
+// atan(vh + vl) for 0 <= vh <= 1, or pi/2 minus it when `complement`, as
+// a double-double within 2^-64 of it.
+[[gnu::always_inline]] MOMENTART_WITH_FMA inline DoubleDouble fromCell(double vh, double vl, bool complement,
+                                                                       const Tables& t) {
+    constexpr double kShift = 0x1.8p52;  // adding it rounds to a whole number
+    const double c128 = __builtin_fma(vh, kCells, kShift) - kShift;  // 128 c
+    const double h = __builtin_fma(c128, -1.0 / kCells, vh);         // vh - c, exact
+    const Cell& cell = t.cells[static_cast<int>(c128)];
+    const DoubleDouble& base = complement ? cell.complement : cell.a0;
+    const double sign = complement ? -1.0 : 1.0;
     const double* a = cell.higher;  // A2 .. A8
     const double h2 = h * h, h4 = h2 * h2;
     const double q = __builtin_fma(h2, __builtin_fma(a[3], h, a[2]), __builtin_fma(a[1], h, a[0])) +
                      h4 * __builtin_fma(h2, a[6], __builtin_fma(a[5], h, a[4]));
-    const DoubleDouble linear = exactProduct(cell.a1.hi, h);
-    const DoubleDouble head = fastTwoSum(cell.a0.hi, linear.hi);
+    const DoubleDouble linear = exactProduct(sign * cell.a1.hi, h);
+    const DoubleDouble head = fastTwoSum(base.hi, linear.hi);
     const DoubleDouble square = exactProduct(h, h);
-    const double small = head.lo + cell.a0.lo + linear.lo + cell.a1.hi * vl + cell.a1.lo * h;
-    const double polynomial = square.hi * q + (square.lo + 2 * h * vl) * q;
+    const double small = head.lo + base.lo + linear.lo + sign * (cell.a1.hi * vl + cell.a1.lo * h);
+    const double polynomial = sign * (square.hi * q + (square.lo + 2 * h * vl) * q);
     return {head.hi, small + polynomial};
 }
 
@@ -162,19 +164,16 @@ inline double rounded(DoubleDouble r) {
     return below == above ? below : std::numeric_limits<double>::quiet_NaN();
 }
 
-MOMENTART_WITH_FMA double quickAtan(double a) {
+[[gnu::always_inline]] MOMENTART_WITH_FMA inline double quickAtan(double a) {
     const Tables& t = tables();
-    if (a <= 1) return rounded(atanOfReduced(a, 0, t));
+    if (a <= 1) return rounded(fromCell(a, 0, false, t));
     const double vh = 1 / a;
-    const double vl = __builtin_fma(-vh, a, 1.0) * vh;
-    const DoubleDouble v = atanOfReduced(vh, vl, t);
-    const DoubleDouble head = twoSum(t.halfPi.hi, -v.hi);
-    return rounded({head.hi, head.lo + t.halfPi.lo - v.lo});
+    return rounded(fromCell(vh, __builtin_fma(-vh, a, 1.0) * vh, true, t));
 }
 
 }  // namespace
 
-double correctlyRoundedAtan(double x) {
+MOMENTART_WITH_FMA double correctlyRoundedAtan(double x) {
     const double a = std::fabs(x);
     if (a < 0x1p-27) return x;
     if (!(a <= 0x1p1000)) return momentart_llvmlibc_atan2(x, 1.0);

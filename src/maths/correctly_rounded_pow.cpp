@@ -62,17 +62,6 @@
 // exp of the reduced t, and |R - x^y / 2^(k >> 7)| < (2^-75.9 |t| + 2^-77)
 // R: B = (2^-74 |t| + 2^-74) Rh.
 //
-// The exponent the formulas use, y = 1/3 rounded to a double, has a path of
-// its own: x^y = cbrt(x) exp(-D ln x), D = 1/3 - y = 2^-54 / 3. With r0,
-// LLVM's cube root of x, the residual d = x - r0^3 in exact products (all
-// but its last three roundings, below 2^-102 x), the Newton step
-// c = d / (3 r0^2) gives cbrt x = r0 + c within 2^-100 r0 (|d / r0^3| <
-// 2^-50, so the step's neglected second order is below 2^-103 r0, c's own
-// roundings below 2^-101 r0). |D ln x| < 2^-46.9 for x in [2^-600, 2^600], so
-// exp(-D ln x) = 1 - D ln x within 2^-93.8, and ln x taken from our log
-// (any error below 2^-40 of it would do) changes the product by far less.
-// R = r0 + (c - r0 D ln x) errs by below 2^-93 R: B = 2^-90 Rh.
-//
 // |t| <= 709 is checked first, so 2^(k >> 7) times the rounded R is a
 // normal double and the scaling is exact; outside, the result overflows,
 // underflows or is near either, and is decided accordingly or by the
@@ -88,11 +77,6 @@
 
 #include "maths/double_double.h"
 #include "maths/reference.h"
-
-extern "C" {
-double momentart_llvmlibc_cbrt(double);
-double momentart_llvmlibc_log(double);
-}
 
 namespace momentart::maths {
 
@@ -111,7 +95,6 @@ struct Tables {
     double ln2Hi, ln2Lo;            // ln 2: a multiple of 2^-42, then the rest
     double ln2By128Hi, ln2By128Lo;  // ln 2 / 128: 36 bits, then the rest
     DoubleDouble third;             // 1/3
-    double thirdShortfall;          // 1/3 minus it, rounded
 };
 
 // hi, an approximation of the MPFR value, and the rest rounded.
@@ -173,8 +156,6 @@ Tables makeTables() {
     mpfr_set_ui(v, 1, MPFR_RNDN);
     mpfr_div_ui(v, v, 3, MPFR_RNDN);
     t.third = split(v);
-    mpfr_sub_d(v, v, kNearestThird, MPFR_RNDN);
-    t.thirdShortfall = mpfr_get_d(v, MPFR_RNDN);
     mpfr_clear(v);
     mpfr_free_cache2(MPFR_FREE_LOCAL_CACHE);
     return t;
@@ -303,22 +284,6 @@ double rounded(DoubleDouble r, double relativeBound, int exponent) {
     return below * fromBits(static_cast<std::uint64_t>(exponent + 1023) << 52);
 }
 
-}  // namespace
-
-double nearestThirdPower(double x) {
-    if (!(x >= 0x1p-600 && x <= 0x1p600)) return kUndecided;
-    const Tables& t = tables();
-    const double r0 = momentart_llvmlibc_cbrt(x);
-    const DoubleDouble square = twoProduct(r0, r0);
-    const DoubleDouble cubeHead = twoProduct(square.hi, r0);
-    const DoubleDouble cubeTail = twoProduct(square.lo, r0);
-    const double residual = (((x - cubeHead.hi) - cubeHead.lo) - cubeTail.hi) - cubeTail.lo;
-    const double step = residual / (3 * square.hi);
-    const double shortfall = r0 * (t.thirdShortfall * momentart_llvmlibc_log(x));
-    return rounded({r0, step - shortfall}, 0x1p-90, 0);
-}
-
-namespace {
 
 bool isWhole(double v) { return v == std::trunc(v); }
 // Halving is exact, so a whole v is odd when its half is not whole.

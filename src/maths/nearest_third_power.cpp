@@ -1,0 +1,56 @@
+// x^y for y = 1/3 rounded to a double: x^y = cbrt(x) exp(-D ln x), where
+// D = 1/3 - y = 2^-54 / 3 (3y = 1 - 2^-54 exactly).
+//
+// Error analysis, for x in [2^-600, 2^600] (no product below overflows or
+// falls among the subnormals). r0, LLVM's cube root of x, is within half a
+// unit of cbrt x. The residual d = x - r0^3 comes from exact products (r0^2
+// and its two parts times r0) and four subtractions, the first exact
+// (Sterbenz), the others below 2^-102 x in all; |d / r0^3| < 2^-50. The
+// Newton step c = d / (3 r0^2) then gives cbrt x = r0 + c within 2^-100 r0:
+// the step's neglected second order is below 2^-103 r0, c's own roundings
+// below 2^-101 r0. |D ln x| < 2^-46.9 for x in the range, so exp(-D ln x) =
+// 1 - D ln x within 2^-93.8; ln x comes from our log (any error below 2^-40
+// of it would do), and r0 D ln x is rounded twice. R = r0 + (c - r0 D ln x)
+// errs by below 2^-93 R; B = 2^-90 r0, and Ziv's rounding test decides
+// unless x^y lies within B of a midpoint between two doubles.
+#include "maths/nearest_third_power.h"
+
+#include <limits>
+
+extern "C" {
+double momentart_llvmlibc_cbrt(double);
+double momentart_llvmlibc_log(double);
+}
+
+namespace momentart::maths {
+
+namespace {
+
+constexpr double kShortfall = 0x1p-54 / 3;  // D = 1/3 - kNearestThird, rounded
+
+}  // namespace
+
+// Fused multiply-adds give the exact products: the caller checks that the
+// processor has them.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+__attribute__((target("fma")))
+#endif
+double nearestThirdPower(double x) {
+    if (!(x >= 0x1p-600 && x <= 0x1p600)) return std::numeric_limits<double>::quiet_NaN();
+    const double r0 = momentart_llvmlibc_cbrt(x);
+    const double square = r0 * r0;
+    const double squareTail = __builtin_fma(r0, r0, -square);
+    const double cube = square * r0;
+    const double cubeTail = __builtin_fma(square, r0, -cube);
+    const double tailTimesR0 = squareTail * r0;
+    const double tailTimesR0Tail = __builtin_fma(squareTail, r0, -tailTimesR0);
+    const double residual = (((x - cube) - cubeTail) - tailTimesR0) - tailTimesR0Tail;
+    const double step = residual / (3 * square);
+    const double correction = step - r0 * (kShortfall * momentart_llvmlibc_log(x));
+    const double bound = r0 * 0x1p-90;
+    const double below = r0 + (correction - bound);
+    const double above = r0 + (correction + bound);
+    return below == above ? below : std::numeric_limits<double>::quiet_NaN();
+}
+
+}  // namespace momentart::maths
