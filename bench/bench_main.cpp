@@ -22,8 +22,11 @@ public:
 
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred || run.iterations == 0) continue;
-            Result& result = results[run.benchmark_name()];
+            // With --benchmark_repetitions, the median of the repetitions stands
+            // for the benchmark (it comes after them and replaces the last).
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if ((run.run_type != Run::RT_Iteration && !median) || run.error_occurred || run.iterations == 0) continue;
+            Result& result = results[run.run_name.str()];
             result.wall = run.real_accumulated_time / static_cast<double>(run.iterations);
             result.cpu = run.cpu_accumulated_time / static_cast<double>(run.iterations);
             for (const auto& [name, counter] : run.counters) result.counters[name] = counter.value;

@@ -5,7 +5,7 @@
 
 #include "maths/correctly_rounded_atan.h"
 #include "maths/correctly_rounded_pow.h"
-#include "maths/nearest_third_power.h"
+#include "maths/quick_powers.h"
 #include "maths/reference.h"
 
 // LLVM's C library, whose sin, cos, tan, atan2 and log are correctly
@@ -52,12 +52,12 @@ double cos(double x) { return fast() ? momentart_llvmlibc_cos(x) : reference(Fun
 double tan(double x) { return fast() ? momentart_llvmlibc_tan(x) : reference(Function::Tan, x); }
 double atan(double x) { return fast() ? correctlyRoundedAtan(x) : reference(Function::Atan, x); }
 double log(double x) { return fast() ? momentart_llvmlibc_log(x) : reference(Function::Log, x); }
-// Plain double arithmetic but for the formulas' cube roots: every processor
-// runs it.
+// Plain double arithmetic but for the formulas' cubes and cube roots: every
+// processor runs it.
 double pow(double x, double y) {
     if (referenceOnly()) return reference(Function::Pow, x, y);
-    if (y == kNearestThird && processorRunsFastPath())
-        if (const double power = nearestThirdPower(x); !std::isnan(power)) return power;
+    if ((y == 3 || y == kNearestThird) && processorRunsFastPath())
+        if (const double power = y == 3 ? cube(x) : nearestThirdPower(x); !std::isnan(power)) return power;
     return correctlyRoundedPow(x, y);
 }
 

@@ -1,3 +1,12 @@
+// x^3: x^2 = s + e and x^3 = s x + e x, each product exact by a fused
+// multiply-add, so x^3 is the exact sum q + f + g + k of four doubles (q =
+// s x rounded, f its error, g = e x rounded, k its error), |f| <= 2^-53 |q|,
+// |g| < 2^-52 |q|, |k| < 2^-105 |q|, and none of them falls among the
+// subnormals for |x| in [2^-300, 2^300]. R = q + ((f + g) + k) errs by the
+// two roundings of the low sum, below 2^-104 |q|: B = 2^-100 |q|. Ziv's
+// rounding test decides all but the cubes within B of a midpoint between
+// two doubles, such as exact midpoints.
+//
 // x^y for y = 1/3 rounded to a double: x^y = cbrt(x) exp(-D ln x), where
 // D = 1/3 - y = 2^-54 / 3 (3y = 1 - 2^-54 exactly).
 //
@@ -13,8 +22,9 @@
 // of it would do), and r0 D ln x is rounded twice. R = r0 + (c - r0 D ln x)
 // errs by below 2^-93 R; B = 2^-90 r0, and Ziv's rounding test decides
 // unless x^y lies within B of a midpoint between two doubles.
-#include "maths/nearest_third_power.h"
+#include "maths/quick_powers.h"
 
+#include <cmath>
 #include <limits>
 
 extern "C" {
@@ -24,18 +34,41 @@ double momentart_llvmlibc_log(double);
 
 namespace momentart::maths {
 
+// Fused multiply-adds give the exact products: the caller checks that the
+// processor has them.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define MOMENTART_WITH_FMA __attribute__((target("fma")))
+#else
+#define MOMENTART_WITH_FMA
+#endif
+
 namespace {
 
 constexpr double kShortfall = 0x1p-54 / 3;  // D = 1/3 - kNearestThird, rounded
 
+// The double R = Rh + Rl rounds to, if every value within `bound` of it
+// rounds alike; otherwise NaN.
+inline double rounded(double hi, double lo, double bound) {
+    const double below = hi + (lo - bound);
+    const double above = hi + (lo + bound);
+    return below == above ? below : std::numeric_limits<double>::quiet_NaN();
+}
+
 }  // namespace
 
-// Fused multiply-adds give the exact products: the caller checks that the
-// processor has them.
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-__attribute__((target("fma")))
-#endif
-double nearestThirdPower(double x) {
+MOMENTART_WITH_FMA double cube(double x) {
+    const double a = std::fabs(x);
+    if (!(a >= 0x1p-300 && a <= 0x1p300)) return std::numeric_limits<double>::quiet_NaN();
+    const double square = x * x;
+    const double squareTail = __builtin_fma(x, x, -square);
+    const double q = square * x;
+    const double f = __builtin_fma(square, x, -q);
+    const double g = squareTail * x;
+    const double k = __builtin_fma(squareTail, x, -g);
+    return rounded(q, (f + g) + k, std::fabs(q) * 0x1p-100);
+}
+
+MOMENTART_WITH_FMA double nearestThirdPower(double x) {
     if (!(x >= 0x1p-600 && x <= 0x1p600)) return std::numeric_limits<double>::quiet_NaN();
     const double r0 = momentart_llvmlibc_cbrt(x);
     const double square = r0 * r0;
@@ -47,10 +80,7 @@ double nearestThirdPower(double x) {
     const double residual = (((x - cube) - cubeTail) - tailTimesR0) - tailTimesR0Tail;
     const double step = residual / (3 * square);
     const double correction = step - r0 * (kShortfall * momentart_llvmlibc_log(x));
-    const double bound = r0 * 0x1p-90;
-    const double below = r0 + (correction - bound);
-    const double above = r0 + (correction + bound);
-    return below == above ? below : std::numeric_limits<double>::quiet_NaN();
+    return rounded(r0, correction, r0 * 0x1p-90);
 }
 
 }  // namespace momentart::maths
