@@ -5,19 +5,22 @@
 //
 // Error analysis (u = 2^-53), for a = |x| in [2^-27, 2^1000].
 //
-// Reduction. For a <= 1, v = a (vl = 0); for a > 1, atan a = pi/2 - atan v
+// Reduction. For a < 1, v = a (vl = 0); for a >= 8, atan a = pi/2 - atan v
 // with v = 1/a = vh + vl: vh = 1/a rounded, vl = (1 - vh a) vh, where
 // 1 - vh a is exact (a fused multiply-add) and vl errs by below 2^-104 v.
 // The cell i = nearest(128 vh), c = i/128, h = (vh - c) + vl: vh - c is
 // exact (Sterbenz: vh >= c/2 from cell 1 on), so h errs by vl's error only,
-// and |vh - c| <= 2^-8.
+// and |vh - c| <= 2^-8. Between 1 and 8, where nearly half the angles'
+// quotients fall, a itself goes to cells of 64 to a binade, without a
+// division (below).
 //
 // atan(c + h) = A0 + A1 h + h^2 (A2 + A3 h + ... + A8 h^6), the Taylor
-// series at c, from MPFR: A0 = atan c (and pi/2 - atan c, for a > 1) and
-// A1 = 1/(1 + c^2) as double-doubles, A2..A8 as doubles. |A_k| <= (1 + c^2)^(-k/2) / k, so the
-// truncation is below 2^-72 / 9 absolute, and atan(c + h) >= 2^-8 in cells
-// 1 to 128: relative below 2^-67. In cell 0 the even terms vanish and the
-// truncation, below h^9 / 9, is relative below 2^-67 as well.
+// series at c, from MPFR: A0 = atan c (and pi/2 - atan c, for a >= 8)
+// and A1 = 1/(1 + c^2) as double-doubles, A2..A8 as doubles. |A_k| <=
+// (1 + c^2)^(-k/2) / k, so the truncation is below 2^-72 / 9 absolute, and
+// atan(c + h) >= 2^-8 in cells 1 to 128: relative below 2^-67. In cell 0
+// the even terms vanish and the truncation, below h^9 / 9, is relative
+// below 2^-67 as well.
 //
 // Evaluation. A1 h: an exact product of A1's head and vh - c, and the small
 // parts A1 vl and A1's tail times h. The sum of A0's head and that exact
@@ -30,10 +33,17 @@
 // (cell 1: |A2| h^2 <= 2^-23 against atan(c + h) >= 2^-8; cell 0: h^2 / 3),
 // so P and the last additions err by below 2^-64.5 of the result, and the
 // total, truncation included, by below 2^-64; B = 2^-62 Rh leaves a factor
-// 4 to spare. For a > 1 the same terms with the opposite sign are added to
+// 4 to spare. For a >= 8 the same terms with the opposite sign are added to
 // pi/2 - atan c >= pi/4 (so its head still outweighs A1 h): the result is
 // at least pi/4 and atan v at most pi/4, so the absolute error above, below
 // 2^-64 pi/4, is relative below 2^-64 as well.
+//
+// Between 1 and 8: the cell's midpoint c has a's exponent and first six
+// fraction bits, then a one; h = a - c is exact (Sterbenz) and |h| <= c /
+// 128. The series at c is the same; |A_k h^k| <= (h / c)^k / k, so the
+// truncation is below 2^-63 / 9, relative to the result (above pi/4) below
+// 2^-66; |P| <= |A2| h^2 <= 2^-14, so P errs by below 2^-65.5 of the
+// result, and the total stays below 2^-64.
 //
 // Outside [2^-27, 2^1000]: below, atan x = x - x^3/3 + ... rounds to x (x^2/3
 // < 2^-55.5 of x, below half a unit even at a power of 2); above, infinite
@@ -42,7 +52,9 @@
 
 #include <mpfr.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "maths/double_double.h"
@@ -53,17 +65,31 @@ namespace momentart::maths {
 
 namespace {
 
-constexpr int kCells = 128;   // cells of width 1/128 over [0, 1]
-constexpr int kLastTerm = 8;  // the Taylor series' degree
+constexpr int kCells = 128;              // cells of width 1/128 over [0, 1]
+constexpr int kCellsABinade = 64;        // cells over [1, 8), each a 64th of its binade
+constexpr int kOuterBinades = 3;         // [1, 2), [2, 4), [4, 8)
+constexpr int kFractionBitsLeft = 52 - 6;  // below a cell's six fraction bits
+constexpr int kLastTerm = 8;             // the Taylor series' degree
 
 struct Cell {
-    DoubleDouble a0, complement, a1;  // atan c, pi/2 - atan c and 1/(1 + c^2)
-    double higher[kLastTerm - 1];     // A2 .. A8
+    DoubleDouble a0, a1;           // atan c and 1/(1 + c^2)
+    double higher[kLastTerm - 1];  // A2 .. A8
 };
 
 struct Tables {
-    Cell cells[kCells + 1];
+    Cell inner[kCells + 1];               // c = i/128
+    DoubleDouble complement[kCells + 1];  // pi/2 - atan(i/128)
+    Cell outer[kOuterBinades * kCellsABinade];
 };
+
+std::uint64_t bitsOf(double v) { return std::bit_cast<std::uint64_t>(v); }
+double fromBits(std::uint64_t bits) { return std::bit_cast<double>(bits); }
+
+// The midpoint of the cell of [1, 8) that holds a.
+double outerMidpoint(double a) {
+    constexpr std::uint64_t kCellBits = ~((std::uint64_t{1} << kFractionBitsLeft) - 1);
+    return fromBits((bitsOf(a) & kCellBits) | (std::uint64_t{1} << (kFractionBitsLeft - 1)));
+}
 
 DoubleDouble toDoubleDouble(mpfr_srcptr value) {
     mpfr_t rest;
@@ -86,10 +112,6 @@ Cell makeCell(double c) {
     mpfr_set_d(q0, c, MPFR_RNDN);
     mpfr_atan(v, q0, MPFR_RNDN);
     cell.a0 = toDoubleDouble(v);
-    mpfr_const_pi(g[0], MPFR_RNDN);
-    mpfr_div_2ui(g[0], g[0], 1, MPFR_RNDN);
-    mpfr_sub(v, g[0], v, MPFR_RNDN);
-    cell.complement = toDoubleDouble(v);
     mpfr_sqr(q0, q0, MPFR_RNDN);
     mpfr_add_ui(q0, q0, 1, MPFR_RNDN);
     mpfr_ui_div(g[0], 1, q0, MPFR_RNDN);
@@ -109,7 +131,23 @@ Cell makeCell(double c) {
 // Kept out of line, so that the quick path's frame stays small.
 [[gnu::noinline]] Tables makeTables() {
     Tables t{};
-    for (int i = 0; i <= kCells; ++i) t.cells[i] = makeCell(static_cast<double>(i) / kCells);
+    mpfr_t halfPi, v;
+    mpfr_inits2(192, halfPi, v, static_cast<mpfr_ptr>(nullptr));
+    mpfr_const_pi(halfPi, MPFR_RNDN);
+    mpfr_div_2ui(halfPi, halfPi, 1, MPFR_RNDN);
+    for (int i = 0; i <= kCells; ++i) {
+        const double c = static_cast<double>(i) / kCells;
+        t.inner[i] = makeCell(c);
+        mpfr_set_d(v, c, MPFR_RNDN);
+        mpfr_atan(v, v, MPFR_RNDN);
+        mpfr_sub(v, halfPi, v, MPFR_RNDN);
+        t.complement[i] = toDoubleDouble(v);
+    }
+    mpfr_clears(halfPi, v, static_cast<mpfr_ptr>(nullptr));
+    for (int n = 0; n < kOuterBinades * kCellsABinade; ++n) {
+        const double lowest = std::ldexp(1 + static_cast<double>(n % kCellsABinade) / kCellsABinade, n / kCellsABinade);
+        t.outer[n] = makeCell(outerMidpoint(lowest));
+    }
     mpfr_free_cache2(MPFR_FREE_LOCAL_CACHE);
     return t;
 }
@@ -133,16 +171,11 @@ MOMENTART_WITH_FMA inline DoubleDouble exactProduct(double a, double b) {
     return {p, __builtin_fma(a, b, -p)};
 }
 
-// atan(vh + vl) for 0 <= vh <= 1, or pi/2 minus it when `complement`, as
-// a double-double within 2^-64 of it.
-[[gnu::always_inline]] MOMENTART_WITH_FMA inline DoubleDouble fromCell(double vh, double vl, bool complement,
-                                                                       const Tables& t) {
-    constexpr double kShift = 0x1.8p52;  // adding it rounds to a whole number
-    const double c128 = __builtin_fma(vh, kCells, kShift) - kShift;  // 128 c
-    const double h = __builtin_fma(c128, -1.0 / kCells, vh);         // vh - c, exact
-    const Cell& cell = t.cells[static_cast<int>(c128)];
-    const DoubleDouble& base = complement ? cell.complement : cell.a0;
-    const double sign = complement ? -1.0 : 1.0;
+// base + sign (A1 (h + vl) + A2 h^2 + ... + A8 h^8) from the cell's
+// series, as a double-double: the cell's atan(c + h + vl) when base is its
+// A0 and sign 1; pi/2 minus it when base is pi/2 - A0 and sign -1.
+[[gnu::always_inline]] MOMENTART_WITH_FMA inline DoubleDouble series(const Cell& cell, const DoubleDouble& base,
+                                                                     double sign, double h, double vl) {
     const double* a = cell.higher;  // A2 .. A8
     const double h2 = h * h, h4 = h2 * h2;
     const double q = __builtin_fma(h2, __builtin_fma(a[3], h, a[2]), __builtin_fma(a[1], h, a[0])) +
@@ -164,11 +197,31 @@ inline double rounded(DoubleDouble r) {
     return below == above ? below : std::numeric_limits<double>::quiet_NaN();
 }
 
+// The cell of width 1/128 that holds v in [0, 1], and v - c, exact.
+struct InnerCell {
+    int i;
+    double h;
+};
+[[gnu::always_inline]] MOMENTART_WITH_FMA inline InnerCell innerCell(double v) {
+    constexpr double kShift = 0x1.8p52;  // adding it rounds to a whole number
+    const double c128 = __builtin_fma(v, kCells, kShift) - kShift;  // 128 c
+    return {static_cast<int>(c128), __builtin_fma(c128, -1.0 / kCells, v)};
+}
+
 [[gnu::always_inline]] MOMENTART_WITH_FMA inline double quickAtan(double a) {
     const Tables& t = tables();
-    if (a <= 1) return rounded(fromCell(a, 0, false, t));
+    if (a < 1) {
+        const InnerCell cell = innerCell(a);
+        return rounded(series(t.inner[cell.i], t.inner[cell.i].a0, 1, cell.h, 0));
+    }
+    if (a < 1 << kOuterBinades) {
+        const Cell& cell = t.outer[(bitsOf(a) >> kFractionBitsLeft) - (std::uint64_t{1023} << 6)];
+        return rounded(series(cell, cell.a0, 1, a - outerMidpoint(a), 0));
+    }
     const double vh = 1 / a;
-    return rounded(fromCell(vh, __builtin_fma(-vh, a, 1.0) * vh, true, t));
+    const double vl = __builtin_fma(-vh, a, 1.0) * vh;
+    const InnerCell cell = innerCell(vh);
+    return rounded(series(t.inner[cell.i], t.complement[cell.i], -1, cell.h, vl));
 }
 
 }  // namespace
