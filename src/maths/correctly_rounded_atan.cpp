@@ -15,7 +15,8 @@
 // division (below).
 //
 // atan(c + h) = A0 + A1 h + h^2 (A2 + A3 h + ... + A8 h^6), the Taylor
-// series at c, from MPFR: A0 = atan c (and pi/2 - atan c, for a >= 8)
+// series at c, computed with MPFR when the program is built
+// (tools/atan_table.cpp): A0 = atan c (and pi/2 - atan c, for a >= 8)
 // and A1 = 1/(1 + c^2) as double-doubles, A2..A8 as doubles. |A_k| <=
 // (1 + c^2)^(-k/2) / k, so the truncation is below 2^-72 / 9 absolute, and
 // atan(c + h) >= 2^-8 in cells 1 to 128: relative below 2^-67. In cell 0
@@ -50,13 +51,10 @@
 // and NaN, the library's atan2.
 #include "maths/correctly_rounded_atan.h"
 
-#include <mpfr.h>
-
-#include <bit>
 #include <cmath>
-#include <cstdint>
 #include <limits>
 
+#include "maths/atan_cells.h"
 #include "maths/double_double.h"
 
 extern "C" double momentart_llvmlibc_atan2(double, double);
@@ -65,97 +63,13 @@ namespace momentart::maths {
 
 namespace {
 
-constexpr int kCells = 128;              // cells of width 1/128 over [0, 1]
-constexpr int kCellsABinade = 64;        // cells over [1, 8), each a 64th of its binade
-constexpr int kOuterBinades = 3;         // [1, 2), [2, 4), [4, 8)
-constexpr int kFractionBitsLeft = 52 - 6;  // below a cell's six fraction bits
-constexpr int kLastTerm = 8;             // the Taylor series' degree
+using atan_cells::Cell;
+using atan_cells::kInnerCells;
 
-struct Cell {
-    DoubleDouble a0, a1;           // atan c and 1/(1 + c^2)
-    double higher[kLastTerm - 1];  // A2 .. A8
-};
-
-struct Tables {
-    Cell inner[kCells + 1];               // c = i/128
-    DoubleDouble complement[kCells + 1];  // pi/2 - atan(i/128)
-    Cell outer[kOuterBinades * kCellsABinade];
-};
-
-std::uint64_t bitsOf(double v) { return std::bit_cast<std::uint64_t>(v); }
-double fromBits(std::uint64_t bits) { return std::bit_cast<double>(bits); }
-
-// The midpoint of the cell of [1, 8) that holds a.
-double outerMidpoint(double a) {
-    constexpr std::uint64_t kCellBits = ~((std::uint64_t{1} << kFractionBitsLeft) - 1);
-    return fromBits((bitsOf(a) & kCellBits) | (std::uint64_t{1} << (kFractionBitsLeft - 1)));
-}
-
-DoubleDouble toDoubleDouble(mpfr_srcptr value) {
-    mpfr_t rest;
-    mpfr_init2(rest, mpfr_get_prec(value));
-    const double hi = mpfr_get_d(value, MPFR_RNDN);
-    mpfr_sub_d(rest, value, hi, MPFR_RNDN);
-    const DoubleDouble split{hi, mpfr_get_d(rest, MPFR_RNDN)};
-    mpfr_clear(rest);
-    return split;
-}
-
-// The Taylor coefficients of atan at c: A0 = atan c, A(k+1) = g_k / (k+1)
-// where g = 1/(1 + (c+h)^2) = sum g_k h^k; from (1 + c^2 + 2c h + h^2) g = 1,
-// g_0 = 1/(1 + c^2), g_k = -(2c g_(k-1) + g_(k-2)) / (1 + c^2).
-Cell makeCell(double c) {
-    Cell cell{};
-    mpfr_t q0, g[kLastTerm], v;
-    mpfr_inits2(192, q0, v, static_cast<mpfr_ptr>(nullptr));
-    for (mpfr_t& gk : g) mpfr_init2(gk, 192);
-    mpfr_set_d(q0, c, MPFR_RNDN);
-    mpfr_atan(v, q0, MPFR_RNDN);
-    cell.a0 = toDoubleDouble(v);
-    mpfr_sqr(q0, q0, MPFR_RNDN);
-    mpfr_add_ui(q0, q0, 1, MPFR_RNDN);
-    mpfr_ui_div(g[0], 1, q0, MPFR_RNDN);
-    for (int k = 1; k < kLastTerm; ++k) {
-        mpfr_mul_d(v, g[k - 1], 2 * c, MPFR_RNDN);
-        if (k >= 2) mpfr_add(v, v, g[k - 2], MPFR_RNDN);
-        mpfr_div(g[k], v, q0, MPFR_RNDN);
-        mpfr_neg(g[k], g[k], MPFR_RNDN);
-    }
-    cell.a1 = toDoubleDouble(g[0]);
-    for (int k = 1; k < kLastTerm; ++k) cell.higher[k - 1] = mpfr_get_d(g[k], MPFR_RNDN) / (k + 1);
-    mpfr_clears(q0, v, static_cast<mpfr_ptr>(nullptr));
-    for (mpfr_t& gk : g) mpfr_clear(gk);
-    return cell;
-}
-
-// Kept out of line, so that the quick path's frame stays small.
-[[gnu::noinline]] Tables makeTables() {
-    Tables t{};
-    mpfr_t halfPi, v;
-    mpfr_inits2(192, halfPi, v, static_cast<mpfr_ptr>(nullptr));
-    mpfr_const_pi(halfPi, MPFR_RNDN);
-    mpfr_div_2ui(halfPi, halfPi, 1, MPFR_RNDN);
-    for (int i = 0; i <= kCells; ++i) {
-        const double c = static_cast<double>(i) / kCells;
-        t.inner[i] = makeCell(c);
-        mpfr_set_d(v, c, MPFR_RNDN);
-        mpfr_atan(v, v, MPFR_RNDN);
-        mpfr_sub(v, halfPi, v, MPFR_RNDN);
-        t.complement[i] = toDoubleDouble(v);
-    }
-    mpfr_clears(halfPi, v, static_cast<mpfr_ptr>(nullptr));
-    for (int n = 0; n < kOuterBinades * kCellsABinade; ++n) {
-        const double lowest = std::ldexp(1 + static_cast<double>(n % kCellsABinade) / kCellsABinade, n / kCellsABinade);
-        t.outer[n] = makeCell(outerMidpoint(lowest));
-    }
-    mpfr_free_cache2(MPFR_FREE_LOCAL_CACHE);
-    return t;
-}
-
-const Tables& tables() {
-    static const Tables t = makeTables();
-    return t;
-}
+// The series of every cell, computed with MPFR when the program was built.
+constexpr atan_cells::Table kTable =
+#include "maths/atan_table.inc"
+    ;
 
 // Fused multiply-adds make the exact products cheap; the function runs
 // only where the processor has them (correctly_rounded.cpp checks).
@@ -204,24 +118,23 @@ struct InnerCell {
 };
 [[gnu::always_inline]] MOMENTART_WITH_FMA inline InnerCell innerCell(double v) {
     constexpr double kShift = 0x1.8p52;  // adding it rounds to a whole number
-    const double c128 = __builtin_fma(v, kCells, kShift) - kShift;  // 128 c
-    return {static_cast<int>(c128), __builtin_fma(c128, -1.0 / kCells, v)};
+    const double c128 = __builtin_fma(v, kInnerCells, kShift) - kShift;  // 128 c
+    return {static_cast<int>(c128), __builtin_fma(c128, -1.0 / kInnerCells, v)};
 }
 
 [[gnu::always_inline]] MOMENTART_WITH_FMA inline double quickAtan(double a) {
-    const Tables& t = tables();
     if (a < 1) {
         const InnerCell cell = innerCell(a);
-        return rounded(series(t.inner[cell.i], t.inner[cell.i].a0, 1, cell.h, 0));
+        return rounded(series(kTable.inner[cell.i], kTable.inner[cell.i].a0, 1, cell.h, 0));
     }
-    if (a < 1 << kOuterBinades) {
-        const Cell& cell = t.outer[(bitsOf(a) >> kFractionBitsLeft) - (std::uint64_t{1023} << 6)];
-        return rounded(series(cell, cell.a0, 1, a - outerMidpoint(a), 0));
+    if (a < 1 << atan_cells::kOuterBinades) {
+        const Cell& cell = kTable.outer[atan_cells::outerCell(a)];
+        return rounded(series(cell, cell.a0, 1, a - atan_cells::outerMidpoint(a), 0));
     }
     const double vh = 1 / a;
     const double vl = __builtin_fma(-vh, a, 1.0) * vh;
     const InnerCell cell = innerCell(vh);
-    return rounded(series(t.inner[cell.i], t.complement[cell.i], -1, cell.h, vl));
+    return rounded(series(kTable.inner[cell.i], kTable.complement[cell.i], -1, cell.h, vl));
 }
 
 }  // namespace
