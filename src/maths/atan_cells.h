@@ -1,5 +1,5 @@
 // The layout of the quick atan's table (correctly_rounded_atan.cpp), which
-// tools/atan_table.cpp computes with MPFR when the program is built: the
+// tools/maths_tables.cpp computes with MPFR when the program is built: the
 // Taylor series of atan at the midpoint c of every cell.
 #pragma once
 

@@ -16,7 +16,7 @@
 //
 // atan(c + h) = A0 + A1 h + h^2 (A2 + A3 h + ... + A8 h^6), the Taylor
 // series at c, computed with MPFR when the program is built
-// (tools/atan_table.cpp): A0 = atan c (and pi/2 - atan c, for a >= 8)
+// (tools/maths_tables.cpp): A0 = atan c (and pi/2 - atan c, for a >= 8)
 // and A1 = 1/(1 + c^2) as double-doubles, A2..A8 as doubles. |A_k| <=
 // (1 + c^2)^(-k/2) / k, so the truncation is below 2^-72 / 9 absolute, and
 // atan(c + h) >= 2^-8 in cells 1 to 128: relative below 2^-67. In cell 0

@@ -68,14 +68,13 @@
 // reference.
 #include "maths/correctly_rounded_pow.h"
 
-#include <mpfr.h>
-
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 
 #include "maths/double_double.h"
+#include "maths/pow_table.h"
 #include "maths/reference.h"
 
 namespace momentart::maths {
@@ -83,88 +82,14 @@ namespace momentart::maths {
 namespace {
 
 constexpr double kUndecided = std::numeric_limits<double>::quiet_NaN();
-constexpr int kLogCells = 256;
-constexpr int kFirstHalvedCell = 106;  // cells from here on hold m >= sqrt 2
-constexpr int kExpCells = 128;
+using pow_table::kExpCells;
+using pow_table::kFirstHalvedCell;
+using Tables = pow_table::Table;
 
-struct Tables {
-    double c[kLogCells];            // about 1/m in the cell, 12 bits
-    // -log c, or -log 2c from the halved cells on: a multiple of 2^-42, then the rest.
-    DoubleDouble minusLogC[kLogCells];
-    DoubleDouble exp2[kExpCells];   // 2^(j / 128)
-    double ln2Hi, ln2Lo;            // ln 2: a multiple of 2^-42, then the rest
-    double ln2By128Hi, ln2By128Lo;  // ln 2 / 128: 36 bits, then the rest
-    DoubleDouble third;             // 1/3
-};
-
-// hi, an approximation of the MPFR value, and the rest rounded.
-DoubleDouble withRest(mpfr_srcptr value, double hi) {
-    mpfr_t rest;
-    mpfr_init2(rest, mpfr_get_prec(value));
-    mpfr_sub_d(rest, value, hi, MPFR_RNDN);
-    const DoubleDouble split{hi, mpfr_get_d(rest, MPFR_RNDN)};
-    mpfr_clear(rest);
-    return split;
-}
-
-// Its first `bits` bits (53: the double-double), then the rest.
-DoubleDouble split(mpfr_srcptr value, int bits = 53) {
-    mpfr_t part;
-    mpfr_init2(part, bits);
-    mpfr_set(part, value, MPFR_RNDN);
-    const double hi = mpfr_get_d(part, MPFR_RNDN);
-    mpfr_clear(part);
-    return withRest(value, hi);
-}
-
-// Its nearest multiple of 2^-42, then the rest.
-DoubleDouble splitAtTwoToMinus42(mpfr_srcptr value) {
-    mpfr_t part;
-    mpfr_init2(part, mpfr_get_prec(value));
-    mpfr_mul_2si(part, value, 42, MPFR_RNDN);
-    mpfr_rint(part, part, MPFR_RNDN);
-    const double hi = std::ldexp(mpfr_get_d(part, MPFR_RNDN), -42);
-    mpfr_clear(part);
-    return withRest(value, hi);
-}
-
-Tables makeTables() {
-    Tables t{};
-    mpfr_t v;
-    mpfr_init2(v, 160);
-    for (int i = 0; i < kLogCells; ++i) {
-        const double low = 1 + i / 256.0, high = 1 + (i + 1) / 256.0;
-        t.c[i] = i == 0 ? 1.0 : i == kLogCells - 1 ? 0.5 : std::nearbyint(4096 * 2 / (low + high)) / 4096;
-        mpfr_set_d(v, i >= kFirstHalvedCell ? 2 * t.c[i] : t.c[i], MPFR_RNDN);
-        mpfr_log(v, v, MPFR_RNDN);
-        mpfr_neg(v, v, MPFR_RNDN);
-        t.minusLogC[i] = splitAtTwoToMinus42(v);
-    }
-    for (int j = 0; j < kExpCells; ++j) {
-        mpfr_set_d(v, j / 128.0, MPFR_RNDN);
-        mpfr_exp2(v, v, MPFR_RNDN);
-        t.exp2[j] = split(v);
-    }
-    mpfr_const_log2(v, MPFR_RNDN);
-    const DoubleDouble ln2 = splitAtTwoToMinus42(v);
-    t.ln2Hi = ln2.hi;
-    t.ln2Lo = ln2.lo;
-    mpfr_div_ui(v, v, 128, MPFR_RNDN);
-    const DoubleDouble ln2By128 = split(v, 36);
-    t.ln2By128Hi = ln2By128.hi;
-    t.ln2By128Lo = ln2By128.lo;
-    mpfr_set_ui(v, 1, MPFR_RNDN);
-    mpfr_div_ui(v, v, 3, MPFR_RNDN);
-    t.third = split(v);
-    mpfr_clear(v);
-    mpfr_free_cache2(MPFR_FREE_LOCAL_CACHE);
-    return t;
-}
-
-const Tables& tables() {
-    static const Tables t = makeTables();
-    return t;
-}
+// Computed with MPFR when the program was built.
+constexpr Tables kTables =
+#include "maths/pow_table.inc"
+    ;
 
 std::uint64_t bitsOf(double v) {
     std::uint64_t bits;
@@ -292,7 +217,7 @@ bool isOdd(double v) { return isWhole(v) && !isWhole(v * 0.5); }
 // |x|^y for finite x != 0, |x| != 1 and finite y != 0; NaN when undecided.
 double magnitudePower(double a, double y) {
     if (std::fabs(y) > 0x1p64) return (a > 1) == (y > 0) ? HUGE_VAL : 0.0;  // |t| > 2^11
-    const Tables& tb = tables();
+    const Tables& tb = kTables;
     const LogReduction log = reduceLog(a, tb);
     const DoubleDouble t = timesY(y, quickLog(log, tb));
     if (std::fabs(t.hi) < 0x1p-60) return 1.0;  // within 2^-59 of 1
