@@ -73,13 +73,12 @@ BENCHMARK(WholePicture)
 // each seed computes it: the engine's share of a batch. Argument 1: with the
 // correctly rounded maths of every new picture; 0: with the C library's, as
 // an old recipe is made (and as every picture was before).
-void EnginePictures(benchmark::State& state) {
+// The pictures of `count` seeds from `first`, one after another.
+void renderSeeds(benchmark::State& state, const RunOptions& options, std::uint32_t first, int count) {
     Canvas canvas;
-    RunOptions options;
-    options.maths = state.range(0) == 1 ? Maths::CorrectlyRounded : Maths::CLibrary;
     for (auto _ : state) {
-        for (int n = 0; n < bench::kBatchPictures; ++n) {
-            const std::uint32_t seed = bench::kBatchFirstSeed + static_cast<std::uint32_t>(n);
+        for (int n = 0; n < count; ++n) {
+            const std::uint32_t seed = first + static_cast<std::uint32_t>(n);
             BenchClock clock(seed);
             RunHost host{clock};
             GenerationState s;
@@ -88,7 +87,13 @@ void EnginePictures(benchmark::State& state) {
             benchmark::DoNotOptimize(canvas.data());
         }
     }
-    state.counters["pictures"] = bench::kBatchPictures;
+    state.counters["pictures"] = count;
+}
+
+void EnginePictures(benchmark::State& state) {
+    RunOptions options;
+    options.maths = state.range(0) == 1 ? Maths::CorrectlyRounded : Maths::CLibrary;
+    renderSeeds(state, options, bench::kBatchFirstSeed, bench::kBatchPictures);
 }
 BENCHMARK(EnginePictures)->Unit(benchmark::kMillisecond)->UseRealTime()->ArgName("rounded")->Arg(1)->Arg(0);
 
@@ -96,20 +101,9 @@ BENCHMARK(EnginePictures)->Unit(benchmark::kMillisecond)->UseRealTime()->ArgName
 // the maths functions most (angles on every pixel, sines, cube roots) pay
 // the most for correct rounding.
 void TypeMaths(benchmark::State& state) {
-    Canvas canvas;
     RunOptions options(static_cast<int>(state.range(0)));
     options.maths = state.range(1) == 1 ? Maths::CorrectlyRounded : Maths::CLibrary;
-    for (auto _ : state) {
-        for (std::uint32_t seed = 1; seed <= 4; ++seed) {
-            BenchClock clock(seed);
-            RunHost host{clock};
-            GenerationState s;
-            startup(s, seed);
-            makeimage(s, canvas, host, options);
-            benchmark::DoNotOptimize(canvas.data());
-        }
-    }
-    state.counters["pictures"] = 4;
+    renderSeeds(state, options, 1, 4);
 }
 BENCHMARK(TypeMaths)
     ->Unit(benchmark::kMillisecond)

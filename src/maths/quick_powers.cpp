@@ -54,31 +54,34 @@ inline double rounded(double hi, double lo, double bound) {
     return below == above ? below : std::numeric_limits<double>::quiet_NaN();
 }
 
+// x^3 exactly, as q + f + g + k: x^2 = s + e, q + f = s x and g + k = e x.
+struct ExactCube {
+    double square;  // s
+    double q, f, g, k;
+};
+[[gnu::always_inline]] MOMENTART_WITH_FMA inline ExactCube exactCube(double x) {
+    const double square = x * x;
+    const double squareTail = __builtin_fma(x, x, -square);
+    const double q = square * x;
+    const double g = squareTail * x;
+    return {square, q, __builtin_fma(square, x, -q), g, __builtin_fma(squareTail, x, -g)};
+}
+
 }  // namespace
 
 MOMENTART_WITH_FMA double cube(double x) {
     const double a = std::fabs(x);
     if (!(a >= 0x1p-300 && a <= 0x1p300)) return std::numeric_limits<double>::quiet_NaN();
-    const double square = x * x;
-    const double squareTail = __builtin_fma(x, x, -square);
-    const double q = square * x;
-    const double f = __builtin_fma(square, x, -q);
-    const double g = squareTail * x;
-    const double k = __builtin_fma(squareTail, x, -g);
-    return rounded(q, (f + g) + k, std::fabs(q) * 0x1p-100);
+    const ExactCube c = exactCube(x);
+    return rounded(c.q, (c.f + c.g) + c.k, std::fabs(c.q) * 0x1p-100);
 }
 
 MOMENTART_WITH_FMA double nearestThirdPower(double x) {
     if (!(x >= 0x1p-600 && x <= 0x1p600)) return std::numeric_limits<double>::quiet_NaN();
     const double r0 = momentart_llvmlibc_cbrt(x);
-    const double square = r0 * r0;
-    const double squareTail = __builtin_fma(r0, r0, -square);
-    const double cube = square * r0;
-    const double cubeTail = __builtin_fma(square, r0, -cube);
-    const double tailTimesR0 = squareTail * r0;
-    const double tailTimesR0Tail = __builtin_fma(squareTail, r0, -tailTimesR0);
-    const double residual = (((x - cube) - cubeTail) - tailTimesR0) - tailTimesR0Tail;
-    const double step = residual / (3 * square);
+    const ExactCube c = exactCube(r0);
+    const double residual = (((x - c.q) - c.f) - c.g) - c.k;
+    const double step = residual / (3 * c.square);
     const double correction = step - r0 * (kShortfall * momentart_llvmlibc_log(x));
     return rounded(r0, correction, r0 * 0x1p-90);
 }
