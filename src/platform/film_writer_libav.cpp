@@ -42,14 +42,18 @@ std::string number(double value) { return std::to_string(static_cast<long>(std::
 
 const Container kContainers[] = {
     // Browsers and phones play H.264 in 4:2:0 with its index at the front,
-    // but not the lossless profile CRF 0 would take. A film takes at most
-    // eight times as long as its picture: x264's fastest preset with CABAC
-    // back on takes 8.5 times the picture's CPU time (4.7 to 6.4 times its
-    // wall time on two cores), "veryfast" 13 times (8.5 to 10), for files a
-    // third smaller (bench/platform/film_bench.cpp).
+    // but not the lossless profile CRF 0 would take. A film should take at
+    // most eight times as long as its picture: x264's fastest preset with
+    // CABAC back on takes 8.4 to 9.4 times the picture's CPU time (5.3 to 5.9
+    // times its wall time on one job; on two the picture takes half the time
+    // and the film hardly less), "veryfast" about 13 times, for files a third
+    // smaller (bench/platform/film_bench.cpp).
     {FilmFormat::Mp4, "mp4", "libx264", AV_PIX_FMT_YUV420P,
      [](int quality) {
+         // Two threads of x264's own, whatever --jobs says, so that a film's
+         // bytes do not depend on it: a tenth less wall time on two cores.
          return Options{{"preset", "ultrafast"},
+                        {"threads", "2"},
                         {"x264-params", "cabac=1"},
                         {"crf", number(std::max(1.0, 51.0 * (100 - quality) / 100))}};
      },
