@@ -19,6 +19,7 @@
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
 #include "engine/interest.h"
+#include "file_support.h"
 #include <QRegularExpression>
 
 namespace momentart {
@@ -99,17 +100,12 @@ TEST(BatchRender, AnExistingFileIsNeverReplaced) {
     const QString taken =
         dir.filePath(batchFileBase(QString::fromStdString(first.state.imeslike),
                                    static_cast<int>(first.state.izbor), kFirstSeed) + ".png");
-    QFile file(taken);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("mine");
-    file.close();
+    ASSERT_TRUE(testing::writeFile(taken, "mine"));
 
     const std::atomic<bool> stop{false};
     const BatchOutcome outcome = runBatch(planOf(dir.path(), 1, 1), stop);
     EXPECT_EQ(outcome.written, 1);
-    QFile kept(taken);
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), "mine");
+    EXPECT_EQ(testing::readFile(taken), "mine");
     QString second = taken;
     second.replace(".png", "-2.png");
     EXPECT_TRUE(cli::samePixels(QImage(second), toQImage(*first.canvas)));

@@ -14,16 +14,12 @@
 #include "platform/image_convert.h"
 #include "platform/recipe_file.h"
 #include "platform/renderer.h"
+#include "file_support.h"
 
 namespace momentart {
 namespace {
 
 using testing::readFilm;
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 Recipe recipeOf(const QString& path) {
     const RecipeFromFile read = readRecipeOfAnyFile(path);
@@ -79,7 +75,7 @@ TEST(Film, Mp4AndApngOfAPictureGrowingCarryItsRecipe) {
         // The same file, byte for byte, whichever way the picture was made.
         const cli::Result again = cli::run({"render", "--from", film, "--out", film + ".bmp"}, dir.path());
         ASSERT_EQ(again.status, 0) << again.err.toStdString();
-        EXPECT_EQ(readAll(dir.filePath(film + ".bmp")), readAll(dir.filePath("picture.bmp")));
+        EXPECT_EQ(testing::readFile(dir.filePath(film + ".bmp")), testing::readFile(dir.filePath("picture.bmp")));
         if (film.endsWith(".mp4")) {
             EXPECT_EQ(read.codec, "h264");
             EXPECT_TRUE(read.comment.startsWith("momentart recipe 1\n")) << read.comment.toStdString();
@@ -120,10 +116,7 @@ TEST(Film, LosslessFramesAreExactPrefixesOfTheVisitingOrder) {
 
 TEST(Film, RefusalsAndCtrlCLeaveNoFile) {
     QTemporaryDir dir;
-    QFile kept(dir.filePath("kept.mp4"));
-    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
-    kept.write("mine");
-    kept.close();
+    ASSERT_TRUE(testing::writeFile(dir.filePath("kept.mp4"), "mine"));
     struct Case {
         QStringList arguments;
         int status;
@@ -143,8 +136,7 @@ TEST(Film, RefusalsAndCtrlCLeaveNoFile) {
         EXPECT_EQ(result.err.count('\n'), 1) << result.err.toStdString();
         EXPECT_TRUE(result.err.contains(c.message)) << result.err.toStdString();
     }
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), QByteArray("mine"));
+    EXPECT_EQ(testing::readFile(dir.filePath("kept.mp4")), QByteArray("mine"));
 
     QProcess film;
     film.setWorkingDirectory(dir.path());

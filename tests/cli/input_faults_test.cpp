@@ -16,6 +16,7 @@
 #include "platform/image_files.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
+#include "file_support.h"
 
 namespace momentart {
 namespace {
@@ -76,10 +77,7 @@ TEST(InputFaults, EveryCauseIsNamedWhereAFileIsRead) {
     settings.seed = 5;
     const RenderedPicture picture = renderFresh(settings);
     const QString recipe = QString::fromStdString(encodeRecipe(picture.recipe));
-    QFile oldMac(d.filePath("mac.recipe"));
-    ASSERT_TRUE(oldMac.open(QIODevice::WriteOnly));
-    oldMac.write(recipe.toLatin1().replace('\n', '\r'));
-    oldMac.close();
+    ASSERT_TRUE(testing::writeFile(d.filePath("mac.recipe"), recipe.toLatin1().replace('\n', '\r')));
     const QImage image = toQImage(*picture.canvas);
     // Twice the largest text chunk read, in a chunk that cannot be smaller.
     QString noise;

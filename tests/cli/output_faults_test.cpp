@@ -16,6 +16,7 @@
 #include "platform/history_store.h"
 #include "platform/image_convert.h"
 #include "platform/renderer.h"
+#include "file_support.h"
 
 namespace momentart {
 namespace {
@@ -31,10 +32,7 @@ TEST(OutputFaults, OnlyRegularFilesAreReplacedAndWhatIsInTheWayIsNamed) {
     QTemporaryDir dir;
     const QDir d(dir.path());
     ASSERT_EQ(mkfifo(d.filePath("pipe.png").toLocal8Bit().constData(), 0644), 0);
-    QFile target(d.filePath("target.txt"));
-    ASSERT_TRUE(target.open(QIODevice::WriteOnly));
-    target.write("keep me\n");
-    target.close();
+    ASSERT_TRUE(testing::writeFile(d.filePath("target.txt"), "keep me\n"));
     ASSERT_TRUE(QFile::link(d.filePath("target.txt"), d.filePath("link.png")));
     ASSERT_TRUE(d.mkdir("folder.png"));
     QFile plain(d.filePath("plain"));
@@ -59,9 +57,7 @@ TEST(OutputFaults, OnlyRegularFilesAreReplacedAndWhatIsInTheWayIsNamed) {
             expectOneLineRefusal(cli::run(command, dir.path()), c.message, c.what);
         }
     }
-    QFile kept(d.filePath("target.txt"));
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), QByteArray("keep me\n"));
+    EXPECT_EQ(testing::readFile(d.filePath("target.txt")), QByteArray("keep me\n"));
     EXPECT_TRUE(QFileInfo(d.filePath("link.png")).isSymLink());
     struct stat pipe {};
     ASSERT_EQ(lstat(d.filePath("pipe.png").toLocal8Bit().constData(), &pipe), 0);

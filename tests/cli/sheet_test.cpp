@@ -11,6 +11,7 @@
 #include "platform/image_convert.h"
 #include "platform/renderer.h"
 #include "cli/sheet_command.h"
+#include "file_support.h"
 
 namespace momentart {
 namespace {
@@ -130,10 +131,7 @@ TEST_F(SheetFile, CellsHoldTheirTypesPicturesScaledDown) {
 
 TEST(SheetCommand, RefusesBadInputAndAnExistingFileBeforeAnyWork) {
     QTemporaryDir dir;
-    QFile file(dir.filePath("old.png"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("keep me");
-    file.close();
+    ASSERT_TRUE(testing::writeFile(dir.filePath("old.png"), "keep me"));
     struct Case {
         QStringList options;
         int status;
@@ -151,9 +149,7 @@ TEST(SheetCommand, RefusesBadInputAndAnExistingFileBeforeAnyWork) {
         EXPECT_EQ(result.err.count('\n'), 1) << shown << ": " << result.err.toStdString();
         EXPECT_TRUE(result.err.startsWith("momentart sheet: ")) << shown;
     }
-    QFile kept(dir.filePath("old.png"));
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), "keep me");
+    EXPECT_EQ(testing::readFile(dir.filePath("old.png")), "keep me");
     EXPECT_EQ(cli::filesIn(dir.path()), QStringList{"old.png"});
 }
 

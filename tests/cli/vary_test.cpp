@@ -10,6 +10,7 @@
 #include "cli_support.h"
 #include "cli/vary_command.h"
 #include "platform/recipe_png.h"
+#include "file_support.h"
 
 namespace momentart {
 namespace {
@@ -78,10 +79,7 @@ TEST(VaryCommand, ARecipeFileAndABitmapWithItsRecipeServeAsWellAsThePng) {
     QTemporaryDir dir;
     ASSERT_EQ(cli::run({"render", "--seed", "12", "--no-stamp", "--out", "p.png"}, dir.path()).status, 0);
     ASSERT_EQ(cli::run({"render", "--seed", "12", "--no-stamp", "--out", "p.bmp"}, dir.path()).status, 0);
-    QFile recipe(dir.filePath("p.recipe"));
-    ASSERT_TRUE(recipe.open(QIODevice::WriteOnly));
-    recipe.write(QImage(dir.filePath("p.png")).text("Recipe").toUtf8());
-    recipe.close();
+    ASSERT_TRUE(testing::writeFile(dir.filePath("p.recipe"), QImage(dir.filePath("p.png")).text("Recipe").toUtf8()));
     const cli::Result fromPng = cli::run({"vary", "p.png", "--count", "1", "--out", "a", "--quiet"}, dir.path());
     ASSERT_EQ(fromPng.status, 0) << fromPng.err.toStdString();
     const QStringList files = cli::filesIn(dir.filePath("a"));

@@ -12,6 +12,7 @@
 #include "platform/image_convert.h"
 #include "platform/recipe_file.h"
 #include "platform/renderer.h"
+#include "file_support.h"
 
 namespace momentart {
 namespace {
@@ -96,9 +97,7 @@ TEST(RecipeFile, EveryFormFromReadsGivesTheSameRecipeAndBadFilesSayWhy) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);
 
     const auto write = [&](const char* file, const QByteArray& bytes) {
-        QFile out(dir.filePath(file));
-        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(bytes);
+        EXPECT_TRUE(testing::writeFile(dir.filePath(file), bytes));
         return dir.filePath(file);
     };
     QByteArray altered = QByteArray::fromStdString(expected);

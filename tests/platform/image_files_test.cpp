@@ -13,6 +13,7 @@
 #include "cli_support.h"
 #include "platform/image_files.h"
 #include "platform/png_image_data.h"
+#include "file_support.h"
 
 namespace momentart {
 namespace {
@@ -31,14 +32,11 @@ QImage testImage(int width, int height, QImage::Format format, QRandomGenerator&
     return image;
 }
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testing::readFile;
 
 // The file's pixels as libpng reads them, as 8-bit RGB.
 QImage readWithLibpng(const QString& path) {
-    const QByteArray bytes = bytesOf(path);
+    const QByteArray bytes = readFile(path);
     png_image png{};
     png.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&png, bytes.constData(), static_cast<std::size_t>(bytes.size())))
@@ -82,7 +80,7 @@ TEST(ImageFiles, APngReadsBackWithItsPixelsAndEveryTextInQtAndLibpng) {
             for (const int jobs : {2, 5}) {
                 const QString again = dir.filePath(QString("jobs%1.png").arg(jobs));
                 ASSERT_TRUE(writeImage(image, again, true, texts, jobs).ok);
-                EXPECT_EQ(bytesOf(again), bytesOf(path)) << jobs << " jobs";
+                EXPECT_EQ(readFile(again), readFile(path)) << jobs << " jobs";
             }
         }
     }

@@ -17,6 +17,7 @@
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
 #include "engine/startup.h"
+#include "file_support.h"
 
 namespace momentart {
 namespace {
@@ -135,9 +136,9 @@ TEST(RecipePng, RenderFromAFreshSingleRenderReproducesIt) {
     ASSERT_EQ(cli::run({"render", "--seed", "4242", "--out", "one.bmp"}, dir.path()).status, 0);
     ASSERT_EQ(cli::run({"render", "--from", "one.bmp", "--out", "two.bmp"}, dir.path()).status, 0);
     for (const char* file : {"one", "two"}) EXPECT_TRUE(QFileInfo::exists(dir.filePath(file + QString(".recipe"))));
-    QFile one(dir.filePath("one.bmp")), two(dir.filePath("two.bmp"));
-    ASSERT_TRUE(one.open(QIODevice::ReadOnly) && two.open(QIODevice::ReadOnly));
-    EXPECT_EQ(one.readAll(), two.readAll());
+    const QByteArray one = testing::readFile(dir.filePath("one.bmp"));
+    ASSERT_FALSE(one.isNull());
+    EXPECT_EQ(one, testing::readFile(dir.filePath("two.bmp")));
 
     // Without --out it goes to the Pictures folder under the picture's name,
     // next to nothing it would replace.
@@ -182,18 +183,11 @@ TEST(RecipePng, FilesWithoutAGoodRecipeAreRefusedWithOneLineAndStatusTwo) {
     edited.setText("Recipe", QString::fromStdString(testing::resigned(editedRecipe)));
     ASSERT_TRUE(edited.save(d.filePath("edited.png")));
     // Half a PNG file.
-    QFile whole(d.filePath("altered.png"));
-    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
-    const QByteArray bytes = whole.readAll();
-    QFile half(d.filePath("half.png"));
-    ASSERT_TRUE(half.open(QIODevice::WriteOnly));
-    half.write(bytes.left(bytes.size() / 2));
-    half.close();
+    const QByteArray bytes = testing::readFile(d.filePath("altered.png"));
+    ASSERT_FALSE(bytes.isNull());
+    ASSERT_TRUE(testing::writeFile(d.filePath("half.png"), bytes.left(bytes.size() / 2)));
     ASSERT_TRUE(d.mkdir("folder.png"));
-    QFile text(d.filePath("words.png"));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write("not a picture at all\n");
-    text.close();
+    ASSERT_TRUE(testing::writeFile(d.filePath("words.png"), "not a picture at all\n"));
 
     const std::vector<BadPicture> cases = {
         {"no recipe", "plain.png", "carries no recipe"},

@@ -18,6 +18,7 @@
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
 #include "window_test_support.h"
+#include "file_support.h"
 
 namespace momentart::testing {
 namespace {
@@ -86,11 +87,7 @@ TEST(WindowSave, TwiceSaysAlreadySavedAndNeverWritesOverAnotherPicture) {
 
     // A file of that name that holds something else is kept; the picture
     // takes the next free name, with its own recipe.
-    {
-        QFile spoil(path);
-        ASSERT_TRUE(spoil.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        spoil.write("not a picture");
-    }
+    ASSERT_TRUE(testing::writeFile(path, "not a picture"));
     w.carry(WindowAction::SaveOnD);
     const QString next = w.folder.filePath("d/" + QString::fromStdString(w->state().imeslike) + "-2.bmp");
     EXPECT_EQ(w.reports.savedPaths.back(), next);
@@ -98,9 +95,7 @@ TEST(WindowSave, TwiceSaysAlreadySavedAndNeverWritesOverAnotherPicture) {
     const RecipeFromFile read = readRecipeOfAnyFile(next);
     ASSERT_TRUE(read.recipe) << read.error.toStdString();
     EXPECT_EQ(encodeRecipe(*read.recipe), encodeRecipe(w->lastRun().recipe));
-    QFile spoiled(path);
-    ASSERT_TRUE(spoiled.open(QIODevice::ReadOnly));
-    EXPECT_EQ(spoiled.readAll(), QByteArray("not a picture"));
+    EXPECT_EQ(testing::readFile(path), QByteArray("not a picture"));
     EXPECT_TRUE(w.reports.paths.isEmpty());
 }
 

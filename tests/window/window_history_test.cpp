@@ -19,6 +19,7 @@
 #include "platform/renderer.h"
 #include "window/picture_view.h"
 #include "window_test_support.h"
+#include "file_support.h"
 
 namespace momentart::testing {
 namespace {
@@ -211,10 +212,9 @@ TEST(WindowHistory, SaveOnDWritesTheRecipeBesideAndRenderFromTheBitmapRemakesItB
     const QString again = w.folder.filePath("again.bmp");
     const ProgramRun render = runProgram({"render", "--from", bitmap, "--out", again});
     ASSERT_EQ(render.status, 0) << render.err.toStdString();
-    QFile saved(bitmap), remade(again);
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    ASSERT_TRUE(remade.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), remade.readAll());
+    const QByteArray saved = testing::readFile(bitmap);
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(saved, testing::readFile(again));
 }
 
 TEST(WindowHistory, APictureFileOpensTheWindowOnItAndTheSequenceGoesOnFromIt) {
