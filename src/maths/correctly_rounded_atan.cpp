@@ -52,10 +52,10 @@
 #include "maths/correctly_rounded_atan.h"
 
 #include <cmath>
-#include <limits>
 
 #include "maths/atan_cells.h"
 #include "maths/double_double.h"
+#include "maths/quick_evaluation.h"
 
 extern "C" double momentart_llvmlibc_atan2(double, double);
 
@@ -71,20 +71,6 @@ constexpr atan_cells::Table kTable =
 #include "maths/atan_table.inc"
     ;
 
-// Fused multiply-adds make the exact products cheap; the function runs
-// only where the processor has them (correctly_rounded.cpp checks).
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define MOMENTART_WITH_FMA __attribute__((target("fma")))
-#else
-#define MOMENTART_WITH_FMA
-#endif
-
-// a * b exactly.
-MOMENTART_WITH_FMA inline DoubleDouble exactProduct(double a, double b) {
-    const double p = a * b;
-    return {p, __builtin_fma(a, b, -p)};
-}
-
 // base + sign (A1 (h + vl) + A2 h^2 + ... + A8 h^8) from the cell's
 // series, as a double-double: the cell's atan(c + h + vl) when base is its
 // A0 and sign 1; pi/2 minus it when base is pi/2 - A0 and sign -1.
@@ -94,22 +80,16 @@ MOMENTART_WITH_FMA inline DoubleDouble exactProduct(double a, double b) {
     const double h2 = h * h, h4 = h2 * h2;
     const double q = __builtin_fma(h2, __builtin_fma(a[3], h, a[2]), __builtin_fma(a[1], h, a[0])) +
                      h4 * __builtin_fma(h2, a[6], __builtin_fma(a[5], h, a[4]));
-    const DoubleDouble linear = exactProduct(sign * cell.a1.hi, h);
+    const DoubleDouble linear = fusedProduct(sign * cell.a1.hi, h);
     const DoubleDouble head = fastTwoSum(base.hi, linear.hi);
-    const DoubleDouble square = exactProduct(h, h);
+    const DoubleDouble square = fusedProduct(h, h);
     const double small = head.lo + base.lo + linear.lo + sign * (cell.a1.hi * vl + cell.a1.lo * h);
     const double polynomial = sign * (square.hi * q + (square.lo + 2 * h * vl) * q);
     return {head.hi, small + polynomial};
 }
 
-// The double Rh + Rl rounds to, if every value within 2^-62 Rh of it rounds
-// alike; otherwise NaN.
-inline double rounded(DoubleDouble r) {
-    const double bound = r.hi * 0x1p-62;
-    const double below = r.hi + (r.lo - bound);
-    const double above = r.hi + (r.lo + bound);
-    return below == above ? below : std::numeric_limits<double>::quiet_NaN();
-}
+// R rounded, if R's error bound B = 2^-62 R decides it; otherwise NaN.
+inline double rounded(DoubleDouble r) { return roundedWithin(r, r.hi * 0x1p-62); }
 
 // The cell of width 1/128 that holds v in [0, 1], and v - c, exact.
 struct InnerCell {

@@ -75,6 +75,7 @@
 
 #include "maths/double_double.h"
 #include "maths/pow_table.h"
+#include "maths/quick_evaluation.h"
 #include "maths/reference.h"
 
 namespace momentart::maths {
@@ -202,11 +203,8 @@ DoubleDouble accurateExp(const ExpReduction& reduced, const Tables& t) {
 // 2^exponent times the double Rh + Rl rounds to, if every value within
 // `relativeBound` Rh of it rounds alike; otherwise NaN.
 double rounded(DoubleDouble r, double relativeBound, int exponent) {
-    const double bound = r.hi * relativeBound;
-    const double below = r.hi + (r.lo - bound);
-    const double above = r.hi + (r.lo + bound);
-    if (below != above) return kUndecided;
-    return below * fromBits(static_cast<std::uint64_t>(exponent + 1023) << 52);
+    const double decided = roundedWithin(r, r.hi * relativeBound);
+    return decided * fromBits(static_cast<std::uint64_t>(exponent + 1023) << 52);  // NaN stays NaN
 }
 
 

@@ -27,6 +27,8 @@
 #include <cmath>
 #include <limits>
 
+#include "maths/quick_evaluation.h"
+
 extern "C" {
 double momentart_llvmlibc_cbrt(double);
 double momentart_llvmlibc_log(double);
@@ -34,25 +36,9 @@ double momentart_llvmlibc_log(double);
 
 namespace momentart::maths {
 
-// Fused multiply-adds give the exact products: the caller checks that the
-// processor has them.
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define MOMENTART_WITH_FMA __attribute__((target("fma")))
-#else
-#define MOMENTART_WITH_FMA
-#endif
-
 namespace {
 
 constexpr double kShortfall = 0x1p-54 / 3;  // D = 1/3 - kNearestThird, rounded
-
-// The double R = Rh + Rl rounds to, if every value within `bound` of it
-// rounds alike; otherwise NaN.
-inline double rounded(double hi, double lo, double bound) {
-    const double below = hi + (lo - bound);
-    const double above = hi + (lo + bound);
-    return below == above ? below : std::numeric_limits<double>::quiet_NaN();
-}
 
 // x^3 exactly, as q + f + g + k: x^2 = s + e, q + f = s x and g + k = e x.
 struct ExactCube {
@@ -60,11 +46,10 @@ struct ExactCube {
     double q, f, g, k;
 };
 [[gnu::always_inline]] MOMENTART_WITH_FMA inline ExactCube exactCube(double x) {
-    const double square = x * x;
-    const double squareTail = __builtin_fma(x, x, -square);
-    const double q = square * x;
-    const double g = squareTail * x;
-    return {square, q, __builtin_fma(square, x, -q), g, __builtin_fma(squareTail, x, -g)};
+    const DoubleDouble square = fusedProduct(x, x);
+    const DoubleDouble head = fusedProduct(square.hi, x);
+    const DoubleDouble tail = fusedProduct(square.lo, x);
+    return {square.hi, head.hi, head.lo, tail.hi, tail.lo};
 }
 
 }  // namespace
@@ -73,7 +58,7 @@ MOMENTART_WITH_FMA double cube(double x) {
     const double a = std::fabs(x);
     if (!(a >= 0x1p-300 && a <= 0x1p300)) return std::numeric_limits<double>::quiet_NaN();
     const ExactCube c = exactCube(x);
-    return rounded(c.q, (c.f + c.g) + c.k, std::fabs(c.q) * 0x1p-100);
+    return roundedWithin({c.q, (c.f + c.g) + c.k}, std::fabs(c.q) * 0x1p-100);
 }
 
 MOMENTART_WITH_FMA double nearestThirdPower(double x) {
@@ -83,7 +68,7 @@ MOMENTART_WITH_FMA double nearestThirdPower(double x) {
     const double residual = (((x - c.q) - c.f) - c.g) - c.k;
     const double step = residual / (3 * c.square);
     const double correction = step - r0 * (kShortfall * momentart_llvmlibc_log(x));
-    return rounded(r0, correction, r0 * 0x1p-90);
+    return roundedWithin({r0, correction}, r0 * 0x1p-90);
 }
 
 }  // namespace momentart::maths
