@@ -25,14 +25,33 @@ using atan_cells::kOuterCells;
 
 constexpr mpfr_prec_t kPrecision = 192;
 
-DoubleDouble toDoubleDouble(mpfr_srcptr value) {
+// `part` (a part of `value` that a double holds exactly), then the rest of
+// value rounded to a double. Clears `part`.
+DoubleDouble withRest(mpfr_srcptr value, mpfr_ptr part) {
     mpfr_t rest;
     mpfr_init2(rest, kPrecision);
-    const double hi = mpfr_get_d(value, MPFR_RNDN);
-    mpfr_sub_d(rest, value, hi, MPFR_RNDN);
-    const DoubleDouble split{hi, mpfr_get_d(rest, MPFR_RNDN)};
-    mpfr_clear(rest);
-    return split;
+    mpfr_sub(rest, value, part, MPFR_RNDN);
+    const DoubleDouble parts{mpfr_get_d(part, MPFR_RNDN), mpfr_get_d(rest, MPFR_RNDN)};
+    mpfr_clears(part, rest, static_cast<mpfr_ptr>(nullptr));
+    return parts;
+}
+
+// Its first `bits` bits (53: the double-double), then the rest.
+DoubleDouble split(mpfr_srcptr value, int bits = 53) {
+    mpfr_t part;
+    mpfr_init2(part, bits);
+    mpfr_set(part, value, MPFR_RNDN);
+    return withRest(value, part);
+}
+
+// Its nearest multiple of 2^-42, then the rest.
+DoubleDouble splitAtTwoToMinus42(mpfr_srcptr value) {
+    mpfr_t part;
+    mpfr_init2(part, kPrecision);
+    mpfr_mul_2si(part, value, 42, MPFR_RNDN);
+    mpfr_rint(part, part, MPFR_RNDN);
+    mpfr_mul_2si(part, part, -42, MPFR_RNDN);
+    return withRest(value, part);
 }
 
 // A0 = atan c, A(k+1) = g_k / (k+1) where g = 1/(1 + (c+h)^2) = sum g_k h^k;
@@ -45,7 +64,7 @@ Cell makeCell(double c) {
     for (mpfr_t& gk : g) mpfr_init2(gk, kPrecision);
     mpfr_set_d(q0, c, MPFR_RNDN);
     mpfr_atan(v, q0, MPFR_RNDN);
-    cell.a0 = toDoubleDouble(v);
+    cell.a0 = split(v);
     mpfr_sqr(q0, q0, MPFR_RNDN);
     mpfr_add_ui(q0, q0, 1, MPFR_RNDN);
     mpfr_ui_div(g[0], 1, q0, MPFR_RNDN);
@@ -55,7 +74,7 @@ Cell makeCell(double c) {
         mpfr_div(g[k], v, q0, MPFR_RNDN);
         mpfr_neg(g[k], g[k], MPFR_RNDN);
     }
-    cell.a1 = toDoubleDouble(g[0]);
+    cell.a1 = split(g[0]);
     for (int k = 1; k < kLastTerm; ++k) {
         mpfr_div_ui(v, g[k], static_cast<unsigned long>(k + 1), MPFR_RNDN);
         cell.higher[k - 1] = mpfr_get_d(v, MPFR_RNDN);
@@ -68,32 +87,6 @@ Cell makeCell(double c) {
 void write(std::FILE* out, const DoubleDouble& d) { std::fprintf(out, "{%a, %a}", d.hi, d.lo); }
 
 void write(std::FILE* out, double d) { std::fprintf(out, "%a", d); }
-
-// Its first `bits` bits (53: the double-double), then the rest.
-DoubleDouble split(mpfr_srcptr value, int bits = 53) {
-    mpfr_t part;
-    mpfr_init2(part, bits);
-    mpfr_set(part, value, MPFR_RNDN);
-    mpfr_t rest;
-    mpfr_init2(rest, kPrecision);
-    mpfr_sub(rest, value, part, MPFR_RNDN);
-    const DoubleDouble parts{mpfr_get_d(part, MPFR_RNDN), mpfr_get_d(rest, MPFR_RNDN)};
-    mpfr_clears(part, rest, static_cast<mpfr_ptr>(nullptr));
-    return parts;
-}
-
-// Its nearest multiple of 2^-42, then the rest.
-DoubleDouble splitAtTwoToMinus42(mpfr_srcptr value) {
-    mpfr_t part, rest;
-    mpfr_inits2(kPrecision, part, rest, static_cast<mpfr_ptr>(nullptr));
-    mpfr_mul_2si(part, value, 42, MPFR_RNDN);
-    mpfr_rint(part, part, MPFR_RNDN);
-    mpfr_mul_2si(part, part, -42, MPFR_RNDN);
-    mpfr_sub(rest, value, part, MPFR_RNDN);
-    const DoubleDouble parts{mpfr_get_d(part, MPFR_RNDN), mpfr_get_d(rest, MPFR_RNDN)};
-    mpfr_clears(part, rest, static_cast<mpfr_ptr>(nullptr));
-    return parts;
-}
 
 void write(std::FILE* out, const Cell& cell) {
     std::fputs("{", out);
@@ -117,7 +110,7 @@ void writeAtanTable(std::FILE* out) {
         mpfr_set_d(v, static_cast<double>(i) / kInnerCells, MPFR_RNDN);
         mpfr_atan(v, v, MPFR_RNDN);
         mpfr_sub(v, halfPi, v, MPFR_RNDN);
-        write(out, toDoubleDouble(v));
+        write(out, split(v));
         std::fputs(",\n", out);
     }
     mpfr_clears(halfPi, v, static_cast<mpfr_ptr>(nullptr));
