@@ -8,14 +8,13 @@
 #include "maths/quick_powers.h"
 #include "maths/reference.h"
 
-// LLVM's C library, whose sin, cos, tan, atan2 and log are correctly
-// rounded, linked under names of our own (the build renames its members'
+// LLVM's C library, whose sin, cos, tan and log are correctly rounded,
+// linked under names of our own (the build renames its members'
 // symbols), so that the process's own sin and log stay the system's.
 extern "C" {
 double momentart_llvmlibc_sin(double);
 double momentart_llvmlibc_cos(double);
 double momentart_llvmlibc_tan(double);
-double momentart_llvmlibc_atan2(double, double);
 double momentart_llvmlibc_log(double);
 }
 
