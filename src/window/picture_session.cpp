@@ -36,33 +36,6 @@ QImage inCell(const QImage& picture) {
     return picture.scaled(Canvas::kWidth / 3, Canvas::kHeight / 3, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// Tells a Large render's progress to its job and hears its cancel.
-class JobObserver final : public RunObserver {
-public:
-    explicit JobObserver(JobControl& control) : control_(control) {}
-    void progress(const Canvas&, long visited, long total) override { control_.setProgress(visited, total); }
-    bool stopRequested() override { return control_.cancelled(); }
-
-private:
-    JobControl& control_;
-};
-
-// The same for a film: its frames written.
-class JobFilmProgress final : public FilmProgress {
-public:
-    explicit JobFilmProgress(JobControl& control) : control_(control) {}
-    void framesWritten(int written, int total) override { control_.setProgress(written, total); }
-    bool cancelled() override { return control_.cancelled(); }
-
-private:
-    JobControl& control_;
-};
-
-// "45 %" while under way, `last` once the work's own part is done.
-QString progressText(double fraction, const QString& last) {
-    return fraction < 1 ? QString("%1 %").arg(static_cast<int>(fraction * 100)) : last;
-}
-
 }  // namespace
 
 PictureSession::PictureSession(Clock& clock, const WindowSettings& settings, double frameSeconds, QObject* parent)
@@ -83,6 +56,8 @@ PictureSession::PictureSession(Clock& clock, const WindowSettings& settings, dou
     connect(&historyWriter_, &HistoryWriter::failed, this, [this](const QString& error) {
         report("History is not kept on disk this session: " + error, true);
     });
+    connect(&large_, &ExportJob::changed, this, &PictureSession::largeChanged);
+    connect(&film_, &ExportJob::changed, this, &PictureSession::filmChanged);
 }
 
 // The jobs are members: each cancels and waits for its work as it goes.
@@ -375,111 +350,84 @@ void PictureSession::makeLarge() {
     // One at a time; the picture shown is made again from its recipe.
     if (history_.empty() || large_.running()) return;
     const int index = history_.shownIndex();
-    const int scale = settings_.largeScale;
-    largeRun_ = {scale, QString::fromStdString(history_.shown().summary.name), {}, false};
-    const QString already = history_.shown().kept.value(scale);
-    if (!already.isEmpty() && QFileInfo::exists(already)) {
-        largeRun_.outcome = "already saved as " + QDir::toNativeSeparators(already);
-        largeRun_.saved = true;
-        emit largeChanged();
-        return;
-    }
+    largeScale_ = settings_.largeScale;
+    const QString name = QString::fromStdString(history_.shown().summary.name);
+    const QString already = history_.shown().kept.value(largeScale_);
+    if (!already.isEmpty() && QFileInfo::exists(already)) return large_.alreadySaved(name, already);
     Recipe recipe = history_.shown().recipe;
-    recipe.scale = scale;
+    recipe.scale = largeScale_;
     large_.start(
-        [this, recipe, index](JobControl& control) {
-            QString outcome;
-            QString path;
+        name,
+        [recipe](ExportProgress& progress) -> ExportJob::Ended {
             try {
-                JobObserver observer(control);
-                const RenderedPicture picture = renderFromRecipe(recipe, &observer, everyCore());
-                if (control.cancelled()) {
-                    outcome = "not saved, cancelled";
-                } else {
-                    const SavedPicture file =
-                        savePictureToPicturesFolder(*picture.canvas, recipe, picture.state, everyCore());
-                    path = file.ok ? file.path : QString();
-                    outcome = file.ok ? "saved " + QDir::toNativeSeparators(file.path) : "not saved, " + file.error;
-                }
+                const RenderedPicture picture = renderFromRecipe(recipe, &progress, everyCore());
+                if (progress.cancelled()) return {{}, {}, true};
+                const SavedPicture file =
+                    savePictureToPicturesFolder(*picture.canvas, recipe, picture.state, everyCore());
+                return {file.ok ? file.path : QString(), file.error};
             } catch (const std::bad_alloc&) {
-                outcome = QString("not saved, not enough memory for a picture of %1 x %2 pixels")
-                              .arg(Canvas::kWidth * recipe.scale)
-                              .arg(Canvas::kHeight * recipe.scale);
+                return {{},
+                        QString("not enough memory for a picture of %1 x %2 pixels")
+                            .arg(Canvas::kWidth * recipe.scale)
+                            .arg(Canvas::kHeight * recipe.scale)};
             }
-            control.post([this, outcome, path, index, scale = recipe.scale] {
-                largeRun_.outcome = outcome;
-                largeRun_.saved = !path.isEmpty();
-                if (largeRun_.saved) history_.at(index).kept.insert(scale, path);
-            });
         },
-        [this] { emit largeChanged(); });
-    emit largeChanged();
+        [this, index, scale = recipe.scale](const ExportJob::Ended& made) {
+            if (large_.saved()) history_.at(index).kept.insert(scale, made.path);
+        });
 }
 
 void PictureSession::cancelLarge() { large_.cancel(); }
 
 TaskLineState PictureSession::largeLine() const {
-    if (largeRun_.scale == 0) return {};
-    const QString what = QString("Large picture of %1, %2 x %3 pixels (scale %4)")
-                             .arg(largeRun_.pictureName)
-                             .arg(Canvas::kWidth * largeRun_.scale)
-                             .arg(Canvas::kHeight * largeRun_.scale)
-                             .arg(largeRun_.scale);
-    if (!large_.running()) return {true, false, what + ": " + largeRun_.outcome};
-    return {true, true, what + ": " + progressText(large_.fraction(), "finishing and writing the file")};
+    return large_.line(QString("Large picture of %1, %2 x %3 pixels (scale %4)")
+                           .arg(large_.pictureName())
+                           .arg(Canvas::kWidth * largeScale_)
+                           .arg(Canvas::kHeight * largeScale_)
+                           .arg(largeScale_),
+                       "finishing and writing the file");
 }
 
 void PictureSession::startFilm() {
     // One at a time, of the picture shown, at the command's defaults.
     if (history_.empty() || film_.running()) return;
     const int index = history_.shownIndex();
-    filmRun_ = {true, QString::fromStdString(history_.shown().summary.name), {}};
+    const QString name = QString::fromStdString(history_.shown().summary.name);
     const QString already = history_.shown().film;
+    if (!already.isEmpty() && QFileInfo::exists(already)) return film_.alreadySaved(name, already);
     const ReadyFolder folder = readyVideosFolder();
-    if (!already.isEmpty() && QFileInfo::exists(already)) {
-        filmRun_.outcome = "already saved as " + QDir::toNativeSeparators(already);
-    } else if (!folder.error.isEmpty()) {
-        filmRun_.outcome = "not saved, " + folder.error;
+    if (!folder.error.isEmpty()) {
         report("Film not saved: " + folder.error, true);
-    } else {
-        FilmPlan plan;
-        plan.recipe = history_.shown().recipe;
-        plan.jobs = everyCore();
-        const QString path =
-            QDir(folder.path).filePath(savedPictureName(history_.shown().summary.name, plan.recipe) + ".mp4");
-        film_.start(
-            [this, plan, path, index](JobControl& control) {
-                JobFilmProgress progress(control);
-                const FilmOutcome made = makeFilm(plan, path, IfTaken::NextFreeName, progress);
-                control.post([this, made, index] { filmMade(made, index); });
-            },
-            [this] { emit filmChanged(); });
+        return film_.refused(name, folder.error);
     }
-    emit filmChanged();
+    FilmPlan plan;
+    plan.recipe = history_.shown().recipe;
+    plan.jobs = everyCore();
+    const QString path =
+        QDir(folder.path).filePath(savedPictureName(history_.shown().summary.name, plan.recipe) + ".mp4");
+    film_.start(
+        name,
+        [plan, path](ExportProgress& progress) -> ExportJob::Ended {
+            const FilmOutcome made = makeFilm(plan, path, IfTaken::NextFreeName, progress);
+            using enum FilmOutcome::Result;
+            return {made.result == Written ? made.path : QString(), made.error, made.result == Cancelled};
+        },
+        [this, index](const ExportJob::Ended& made) { filmMade(made, index); });
 }
 
-void PictureSession::filmMade(const FilmOutcome& made, int index) {
-    switch (made.result) {
-        case FilmOutcome::Result::Written:
-            filmRun_.outcome = "saved " + QDir::toNativeSeparators(made.path);
-            history_.at(index).film = made.path;
-            report("Saved the film " + QFileInfo(made.path).fileName() + " in " + shownFolder(made.path));
-            break;
-        case FilmOutcome::Result::Cancelled: filmRun_.outcome = "not saved, cancelled"; break;
-        case FilmOutcome::Result::Failed:
-            filmRun_.outcome = "not saved, " + made.error;
-            report("Film not saved: " + made.error, true);
-            break;
+void PictureSession::filmMade(const ExportJob::Ended& made, int index) {
+    if (film_.saved()) {
+        history_.at(index).film = made.path;
+        report("Saved the film " + QFileInfo(made.path).fileName() + " in " + shownFolder(made.path));
+    } else if (!made.cancelled) {
+        report("Film not saved: " + made.error, true);
     }
 }
 
 void PictureSession::cancelFilm() { film_.cancel(); }
 
 TaskLineState PictureSession::filmLine() const {
-    if (!filmRun_.started) return {};
-    const QString what = "Film of " + filmRun_.pictureName;
-    if (!film_.running()) return {true, false, what + ": " + filmRun_.outcome};
-    return {true, true, what + ": " + progressText(film_.fraction(), "finishing the file")};
+    return film_.line("Film of " + film_.pictureName(), "finishing the file");
 }
 
 void PictureSession::toggleVariations() {
