@@ -21,6 +21,7 @@
 #include "engine/state.h"
 #include "platform/background_job.h"
 #include "platform/history_store.h"
+#include "session/commands.h"
 #include "window/frame_schedule.h"
 #include "window/history_writer.h"
 #include "window/picture_history.h"
@@ -37,17 +38,6 @@ struct FrameSettings {
     bool skipDull = false; // dull pictures (engine/interest.h) are made but never shown
     QString historyFolder; // where each picture's recipe is kept; empty: nowhere
     int historyKeep = kHistoryKeep;
-};
-
-// What a key of the frame does.
-enum class FrameAction {
-    NewImage,     // a new picture of a random type (or of --type) now
-    RepeatType,   // a new picture of the same type now
-    Back,         // the picture before the one shown
-    Forward,      // the picture after the one shown
-    PauseResume,  // stop or restart the timer of new pictures
-    Keep,         // save the picture shown as a PNG with its recipe, at the frame's scale
-    Leave,        // end the frame
 };
 
 // After this many dull pictures in a row the next is shown all the same.
