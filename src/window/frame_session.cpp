@@ -5,7 +5,6 @@
 
 #include "engine/generation/catalogue.h"
 #include "engine/interest.h"
-#include "engine/picture_summary.h"
 #include "engine/startup.h"
 #include "platform/image_convert.h"
 #include "platform/qt_text_printer.h"
@@ -43,8 +42,12 @@ FrameSession::FrameSession(const FrameSettings& settings, double frameSeconds, Q
     // The minute must not be reached early.
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &FrameSession::timerFired);
+    // As the window's: the first file that makes a picture again stays its own.
     connect(&historyWriter_, &HistoryWriter::written, this, [this](int index, const QString& path) {
-        history_.at(index).recipeFile = path;
+        HistoryPicture& picture = history_.at(index);
+        if (!picture.recipeFile.isEmpty()) return;
+        picture.recipeFile = path;
+        emit historyChanged();
     });
     connect(&historyWriter_, &HistoryWriter::failed, this, [this](const QString& error) {
         report("History is not kept on disk this session: " + error);
@@ -222,7 +225,7 @@ void FrameSession::grown(const Recipe& recipe, const FrameSchedule& schedule, in
     dullSkipped_ += skipped;
     ++made_;
     const QImage image = toQImage(*picture_);
-    history_.add({recipe, summarizePicture(recipe), thumbnailOf(image), QDateTime::currentDateTime(), {}, {}, {}});
+    history_.add(madeNow(recipe, image));
     historyWriter_.add(history_.size() - 1, recipe, QString::fromStdString(history_.shown().summary.name));
     if (skipped == kMostDullInARow) report(QString("%1 dull pictures in a row; this one is shown").arg(skipped));
     emit shown(image);
@@ -266,8 +269,7 @@ void FrameSession::showFromHistory(int index) {
 void FrameSession::keep() {
     if (history_.empty()) return;
     HistoryPicture& picture = history_.shown();
-    const QString already = picture.kept.value(settings_.scale);
-    if (!already.isEmpty() && QFileInfo::exists(already))
+    if (const QString already = stillSaved(picture.kept.value(settings_.scale)); !already.isEmpty())
         return report(QFileInfo(already).fileName() + " is already saved");
     const SavedPicture saved =
         savePictureToPicturesFolder(shownPicture(), shownRecipe(), showingLive() ? state_ : earlierState_);

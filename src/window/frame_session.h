@@ -83,6 +83,8 @@ signals:
     void captionChanged();
     // A picture has been finished (or made again) and is on screen.
     void pictureShown();
+    // A picture of the history learnt the file that makes it again.
+    void historyChanged();
     void leaveRequested();
 
 private:

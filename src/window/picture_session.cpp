@@ -1,42 +1,17 @@
 #include "window/picture_session.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <new>
 
 #include "engine/generation/catalogue.h"
-#include "engine/picture_summary.h"
-#include "engine/recipe_variation.h"
 #include "engine/startup.h"
-#include "platform/film_maker.h"
 #include "platform/image_convert.h"
-#include "platform/pictures_folder.h"
 #include "platform/qt_text_printer.h"
 #include "platform/recipe_file.h"
 #include "platform/recipe_png.h"
-#include "platform/worker_pool.h"
 #include "window/pacing_observer.h"
 
 namespace momentart {
-
-namespace {
-
-// A folder as people write it: the home folder as ~.
-QString shownFolder(const QString& path) {
-    const QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
-    const QString home = QDir::toNativeSeparators(QDir::homePath());
-    if (folder == home) return "~";
-    if (folder.startsWith(home + QDir::separator())) return "~" + folder.mid(home.size());
-    return folder;
-}
-
-// The cells of the variations grid are a third of the picture each way.
-QImage inCell(const QImage& picture) {
-    return picture.scaled(Canvas::kWidth / 3, Canvas::kHeight / 3, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-}  // namespace
 
 PictureSession::PictureSession(Clock& clock, const WindowSettings& settings, double frameSeconds, QObject* parent)
     : QObject(parent),
@@ -238,21 +213,8 @@ void PictureSession::grown(const Recipe& recipe, const QString& openedFrom) {
     emit runFinished();
 }
 
-void PictureSession::adoptVariation(const RenderedPicture& picture) {
-    // As an opened picture: the live sequence goes on from it.
-    state_ = picture.state;
-    *picture_ = *picture.canvas;
-    record_ = {true, picture.recipe};
-    emit shown(toQImage(*picture_));
-    keepInHistory({});
-    report(QString("Took the %1 variation; new pictures go on from it")
-               .arg(QString::fromStdString(variationText(picture.recipe.variation))));
-    emit runFinished();
-}
-
 void PictureSession::keepInHistory(const QString& openedFrom) {
-    history_.add({record_.recipe, summarizePicture(record_.recipe), thumbnailOf(toQImage(*picture_)),
-                  QDateTime::currentDateTime(), openedFrom, {}, {}});
+    history_.add(madeNow(record_.recipe, toQImage(*picture_), openedFrom));
     emit historyChanged();
     // Written in the order made, one at a time, so a slow disk never holds
     // up the window or the next picture.
@@ -291,206 +253,6 @@ void PictureSession::report(const QString& text, bool failure) {
     status_ = text;
     statusFailed_ = failure;
     emit reported(text, failure);
-}
-
-void PictureSession::saveFailed(const QString& path, const QString& message) {
-    report("Not saved: " + message, true);
-    if (reporter_ != nullptr) reporter_->saveFailed(path, message);
-}
-
-void PictureSession::noteRecipeFile(const QString& path) {
-    if (!history_.shown().recipeFile.isEmpty()) return;
-    history_.shown().recipeFile = path;
-    emit historyChanged();
-}
-
-void PictureSession::save(const QString& root) {
-    if (history_.empty()) return;
-    if (const QString error = prepareDriveRoot(root); !error.isEmpty()) return saveFailed(root, error);
-    // The picture shown is saved; the newest one through the live state, as
-    // Form1 always did.
-    const bool newest = history_.showingNewest();
-    const BitmapSave saved = saveimage(newest ? state_ : earlierState_, shownPicture(), *export_, mark_, root,
-                                       history_.shown().recipe);
-    emit markChanged();
-    const QString file = QFileInfo(saved.path).fileName();
-    switch (saved.outcome) {
-        case BitmapSave::Outcome::Failed: return saveFailed(saved.path, saved.error);
-        case BitmapSave::Outcome::AlreadySaved:
-            report(file + " is already saved in " + shownFolder(saved.path));
-            if (reporter_ != nullptr) reporter_->alreadySaved(saved.path);
-            break;
-        case BitmapSave::Outcome::Written:
-            report("Saved " + file + " and its recipe in " + shownFolder(saved.path));
-            if (reporter_ != nullptr) reporter_->saved(saved.path);
-            break;
-    }
-    noteRecipeFile(saved.path);
-}
-
-void PictureSession::keep() {
-    if (history_.empty()) return;
-    const QString already = history_.shown().kept.value(1);
-    if (!already.isEmpty() && QFileInfo::exists(already)) {
-        report(QFileInfo(already).fileName() + " is already saved in " + shownFolder(already));
-        if (reporter_ != nullptr) reporter_->alreadySaved(already);
-        return;
-    }
-    const bool newest = history_.showingNewest();
-    const SavedPicture saved =
-        savePictureToPicturesFolder(shownPicture(), history_.shown().recipe, newest ? state_ : earlierState_);
-    if (!saved.ok) return saveFailed(saved.path, saved.error);
-    history_.shown().kept.insert(1, saved.path);
-    report("Saved " + QFileInfo(saved.path).fileName() + " with its recipe in " + shownFolder(saved.path));
-    noteRecipeFile(saved.path);
-    if (reporter_ != nullptr) reporter_->saved(saved.path);
-}
-
-void PictureSession::makeLarge() {
-    // One at a time; the picture shown is made again from its recipe.
-    if (history_.empty() || large_.running()) return;
-    const int index = history_.shownIndex();
-    largeScale_ = settings_.largeScale;
-    const QString name = QString::fromStdString(history_.shown().summary.name);
-    const QString already = history_.shown().kept.value(largeScale_);
-    if (!already.isEmpty() && QFileInfo::exists(already)) return large_.alreadySaved(name, already);
-    Recipe recipe = history_.shown().recipe;
-    recipe.scale = largeScale_;
-    large_.start(
-        name,
-        [recipe](ExportProgress& progress) -> ExportJob::Ended {
-            try {
-                const RenderedPicture picture = renderFromRecipe(recipe, &progress, everyCore());
-                if (progress.cancelled()) return {{}, {}, true};
-                const SavedPicture file =
-                    savePictureToPicturesFolder(*picture.canvas, recipe, picture.state, everyCore());
-                return {file.ok ? file.path : QString(), file.error};
-            } catch (const std::bad_alloc&) {
-                return {{},
-                        QString("not enough memory for a picture of %1 x %2 pixels")
-                            .arg(Canvas::kWidth * recipe.scale)
-                            .arg(Canvas::kHeight * recipe.scale)};
-            }
-        },
-        [this, index, scale = recipe.scale](const ExportJob::Ended& made) {
-            if (large_.saved()) history_.at(index).kept.insert(scale, made.path);
-        });
-}
-
-void PictureSession::cancelLarge() { large_.cancel(); }
-
-TaskLineState PictureSession::largeLine() const {
-    return large_.line(QString("Large picture of %1, %2 x %3 pixels (scale %4)")
-                           .arg(large_.pictureName())
-                           .arg(Canvas::kWidth * largeScale_)
-                           .arg(Canvas::kHeight * largeScale_)
-                           .arg(largeScale_),
-                       "finishing and writing the file");
-}
-
-void PictureSession::startFilm() {
-    // One at a time, of the picture shown, at the command's defaults.
-    if (history_.empty() || film_.running()) return;
-    const int index = history_.shownIndex();
-    const QString name = QString::fromStdString(history_.shown().summary.name);
-    const QString already = history_.shown().film;
-    if (!already.isEmpty() && QFileInfo::exists(already)) return film_.alreadySaved(name, already);
-    const ReadyFolder folder = readyVideosFolder();
-    if (!folder.error.isEmpty()) {
-        report("Film not saved: " + folder.error, true);
-        return film_.refused(name, folder.error);
-    }
-    FilmPlan plan;
-    plan.recipe = history_.shown().recipe;
-    plan.jobs = everyCore();
-    const QString path =
-        QDir(folder.path).filePath(savedPictureName(history_.shown().summary.name, plan.recipe) + ".mp4");
-    film_.start(
-        name,
-        [plan, path](ExportProgress& progress) -> ExportJob::Ended {
-            const FilmOutcome made = makeFilm(plan, path, IfTaken::NextFreeName, progress);
-            using enum FilmOutcome::Result;
-            return {made.result == Written ? made.path : QString(), made.error, made.result == Cancelled};
-        },
-        [this, index](const ExportJob::Ended& made) { filmMade(made, index); });
-}
-
-void PictureSession::filmMade(const ExportJob::Ended& made, int index) {
-    if (film_.saved()) {
-        history_.at(index).film = made.path;
-        report("Saved the film " + QFileInfo(made.path).fileName() + " in " + shownFolder(made.path));
-    } else if (!made.cancelled) {
-        report("Film not saved: " + made.error, true);
-    }
-}
-
-void PictureSession::cancelFilm() { film_.cancel(); }
-
-TaskLineState PictureSession::filmLine() const {
-    return film_.line("Film of " + film_.pictureName(), "finishing the file");
-}
-
-void PictureSession::toggleVariations() {
-    if (variationsOpen_ || !record_.made) return closeVariations();
-    // The variations of the picture shown, the newest or an earlier one.
-    const Recipe shown = history_.empty() ? record_.recipe : history_.shown().recipe;
-    variationsCentre_ = inCell(toQImage(shownPicture()));
-    for (auto& picture : variationPictures_) picture.reset();
-    for (QImage& image : variationImages_) image = {};
-    variationsOpen_ = true;
-    ++variationsRound_;
-    // A grid closed a moment ago may still be finishing its pictures.
-    if (variations_.running())
-        variationsNext_ = shown;
-    else
-        makeVariations(shown);
-    emit variationsChanged();
-}
-
-void PictureSession::makeVariations(const Recipe& shown) {
-    variations_.start(
-        [this, shown, round = variationsRound_](JobControl& control) {
-            forEachOnThreads(kVariations, everyCore(), control.cancelFlag(), [&](int n) {
-                const Variation variation{VariationKind::Centres, static_cast<std::uint32_t>(n + 1)};
-                auto made = std::make_shared<RenderedPicture>(renderFromRecipe(variationRecipe(shown, variation)));
-                control.post([this, n, made, round, small = inCell(toQImage(*made->canvas))] {
-                    if (!variationsOpen_ || round != variationsRound_) return;
-                    variationPictures_[n] = made;
-                    variationImages_[n] = small;
-                    emit variationsChanged();
-                });
-            });
-        },
-        [this] {
-            if (!variationsNext_) return;
-            const Recipe next = *variationsNext_;
-            variationsNext_.reset();
-            if (variationsOpen_) makeVariations(next);
-        });
-}
-
-int PictureSession::variationsMade() const {
-    int count = 0;
-    for (const auto& picture : variationPictures_) count += picture != nullptr;
-    return count;
-}
-
-bool PictureSession::chooseVariation(int n) {
-    if (!variationsOpen_ || n < 0 || n >= kVariations || variationPictures_[n] == nullptr) return false;
-    const std::shared_ptr<RenderedPicture> picked = variationPictures_[n];
-    closeVariations();
-    enqueue({WindowAction::TakeVariation, -1, {}, picked});
-    return true;
-}
-
-void PictureSession::closeVariations() {
-    if (!variationsOpen_) return;
-    variationsOpen_ = false;
-    variationsNext_.reset();
-    // The pictures under way are finished and dropped.
-    variations_.cancel();
-    for (auto& picture : variationPictures_) picture.reset();
-    emit variationsChanged();
 }
 
 void PictureSession::exitProgram() {
