@@ -9,7 +9,7 @@
 #include "platform/qt_text_printer.h"
 #include "platform/recipe_file.h"
 #include "platform/recipe_png.h"
-#include "window/pacing_observer.h"
+#include "session/pacing_observer.h"
 
 namespace momentart {
 

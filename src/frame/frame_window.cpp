@@ -1,4 +1,4 @@
-#include "window/frame_window.h"
+#include "frame/frame_window.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
@@ -9,7 +9,7 @@
 #include <QWindow>
 #include <cmath>
 
-#include "window/screen_inhibition.h"
+#include "frame/screen_inhibition.h"
 
 namespace momentart {
 

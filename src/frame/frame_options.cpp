@@ -1,4 +1,4 @@
-#include "window/frame_options.h"
+#include "frame/frame_options.h"
 
 #include <QRegularExpression>
 #include <cmath>
@@ -7,7 +7,6 @@
 #include "engine/generation/catalogue.h"
 #include "platform/options.h"
 #include "session/commands.h"
-#include "window/window_main.h"
 
 namespace momentart {
 
