@@ -7,7 +7,7 @@
 
 #include <QFrame>
 
-#include "window/picture_history.h"
+#include "session/picture_history.h"
 
 
 class QLabel;
