@@ -10,24 +10,10 @@
 #include "platform/qt_text_printer.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
+#include "session/export_job.h"
 #include "session/pacing_observer.h"
 
 namespace momentart {
-
-namespace {
-
-// Hears the frame's cancel only (a picture measured, not shown).
-class CancelObserver final : public RunObserver {
-public:
-    explicit CancelObserver(const JobControl& control) : control_(control) {}
-    void progress(const Canvas&, long, long) override {}
-    bool stopRequested() override { return control_.cancelled(); }
-
-private:
-    const JobControl& control_;
-};
-
-}  // namespace
 
 FrameSession::FrameSession(const FrameSettings& settings, double frameSeconds, QObject* parent)
     : QObject(parent),
@@ -183,7 +169,7 @@ RunOptions FrameSession::runOptions() const {
 
 PictureMoment FrameSession::firstNotDull(JobControl& control, PictureMoment moment, FrameSchedule& schedule,
                                          int& skipped) {
-    CancelObserver observer(control);
+    ExportProgress observer(control);  // hears the frame's cancel
     for (; skipped < kMostDullInARow && !control.cancelled(); ++skipped) {
         // Made from a copy of the live state: a skipped picture leaves no trace.
         GenerationState trial = state_;
@@ -255,7 +241,7 @@ void FrameSession::showFromHistory(int index) {
     // Made again from its recipe at once, on every core.
     remaker_.start(
         [this, recipe = shownRecipe()](JobControl& control) {
-            CancelObserver observer(control);
+            ExportProgress observer(control);  // hears the frame's cancel
             QtTextPrinter printer;
             remake(recipe, earlierState_, *earlier_, &printer, &observer, settings_.jobs);
         },

@@ -22,7 +22,8 @@ struct TaskLineState {
 };
 
 // Tells the work's progress to its job and hears its cancel, whether the
-// work is a run (its visits) or a film (its frames written).
+// work is a run (its visits) or a film (its frames written); also any run
+// on a job that only needs its cancel heard.
 class ExportProgress final : public RunObserver, public FilmProgress {
 public:
     explicit ExportProgress(JobControl& control) : control_(control) {}
