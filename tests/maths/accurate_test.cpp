@@ -117,5 +117,32 @@ TEST(Accurate, LogEqualsMpfrEverywhereAndOnHardInputs) {
     EXPECT_EQ(misrounded({Function::Log, "log", accurate::log, logInput}, inputsAsked(), hard), 0);
 }
 
+// Near multiples of pi/2 (a few units away), huge, tiny, subnormal, moderate.
+double trigInput(std::uint64_t& s) {
+    switch (next(s) % 4) {
+        case 0: {
+            double v = std::floor((unit(s) - 0.5) * 2e6) * 1.5707963267948966;
+            for (auto k = next(s) % 8; k > 0; --k) v = std::nextafter(v, HUGE_VAL);
+            return v;
+        }
+        case 1: return anyDouble(s);
+        case 2: return std::ldexp(unit(s) - 0.5, -static_cast<int>(next(s) % 1070));
+        default: return (unit(s) - 0.5) * 200;
+    }
+}
+
+TEST(Accurate, TrigonometricFunctionsEqualMpfrEverywhereAndOnHardInputs) {
+    const Case cases[] = {{Function::Sin, "sin", accurate::sin, trigInput},
+                          {Function::Cos, "cos", accurate::cos, trigInput},
+                          {Function::Tan, "tan", accurate::tan, trigInput}};
+    for (const Case& c : cases) {
+        std::vector<double> hard = hardInputs(c.function, trigInput, 40);
+        for (const double special : {0.0, -0.0, HUGE_VAL, double{NAN}, 0x1p-1074, 0x1.fffffffffffffp1023,
+                                     0x1.921fb54442d18p0, 0x1.6c6cbc45dc8dep+7, 0x1.0p1023})
+            hard.push_back(special);
+        EXPECT_EQ(misrounded(c, inputsAsked(), hard), 0);
+    }
+}
+
 }  // namespace
 }  // namespace momentart::maths
