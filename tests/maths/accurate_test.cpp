@@ -144,5 +144,21 @@ TEST(Accurate, TrigonometricFunctionsEqualMpfrEverywhereAndOnHardInputs) {
     }
 }
 
+// Moderate, tiny to huge, subnormal.
+double atanInput(std::uint64_t& s) {
+    switch (next(s) % 3) {
+        case 0: return (unit(s) - 0.5) * 8;
+        case 1: return anyDouble(s);
+        default: return std::ldexp(unit(s) - 0.5, -static_cast<int>(next(s) % 1070));
+    }
+}
+
+TEST(Accurate, AtanEqualsMpfrEverywhereAndOnHardInputs) {
+    std::vector<double> hard = hardInputs(Function::Atan, atanInput, 40);
+    for (const double special : {0.0, -0.0, 1.0, -1.0, HUGE_VAL, -HUGE_VAL, double{NAN}, 0x1p-1074, 0x1.fffffffffffffp1023})
+        hard.push_back(special);
+    EXPECT_EQ(misrounded({Function::Atan, "atan", accurate::atan, atanInput}, inputsAsked(), hard), 0);
+}
+
 }  // namespace
 }  // namespace momentart::maths
