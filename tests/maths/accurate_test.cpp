@@ -40,37 +40,43 @@ double nearOne(std::uint64_t& s) { return 1 + std::ldexp(unit(s) - 0.5, -static_
 // Whether f(x) rounded to 64 bits is a midpoint between two doubles (its
 // 54th bit its last): then f(x) lies within 2^-64 relative of one, and a
 // quick rounding test at 2^-64 fails.
-bool nearMidpoint(Function f, double x) {
-    mpfr_t a, r;
-    mpfr_inits2(64, a, r, static_cast<mpfr_ptr>(nullptr));
-    mpfr_set_d(a, x, MPFR_RNDN);
+using Input = std::pair<double, double>;  // x, and pow's exponent
+bool nearMidpoint(Function f, Input in) {
+    mpfr_t a, b, r;
+    mpfr_inits2(64, a, b, r, static_cast<mpfr_ptr>(nullptr));
+    mpfr_set_d(a, in.first, MPFR_RNDN);
+    mpfr_set_d(b, in.second, MPFR_RNDN);
     using One = int (*)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t);
     constexpr One kOne[] = {mpfr_sin, mpfr_cos, mpfr_tan, mpfr_atan, mpfr_log};
-    kOne[static_cast<int>(f)](r, a, MPFR_RNDN);
-    const bool near = mpfr_min_prec(r) == 54;
-    mpfr_clears(a, r, static_cast<mpfr_ptr>(nullptr));
+    f == Function::Pow ? mpfr_pow(r, a, b, MPFR_RNDN) : kOne[static_cast<int>(f)](r, a, MPFR_RNDN);
+    const bool near = mpfr_regular_p(r) && mpfr_min_prec(r) == 54;
+    mpfr_clears(a, b, r, static_cast<mpfr_ptr>(nullptr));
     return near;
 }
 
 // Inputs drawn until `wanted` have a result near a midpoint (one in about
 // 2^11).
-std::vector<double> hardInputs(Function f, double (*draw)(std::uint64_t&), int wanted) {
-    std::vector<double> found;
+using Draw = Input (*)(std::uint64_t&);
+std::vector<Input> hardInputs(Function f, Draw draw, int wanted) {
+    std::vector<Input> found;
     std::uint64_t seed = 2027;
     for (long tries = 0; static_cast<int>(found.size()) < wanted && tries < 200000; ++tries) {
-        const double x = draw(seed);
-        if (nearMidpoint(f, x)) found.push_back(x);
+        const Input in = draw(seed);
+        if (nearMidpoint(f, in)) found.push_back(in);
     }
     return found;
 }
 
-using Accurate = double (*)(double);
 struct Case {
     Function function;
     const char* name;
-    Accurate accurate;
-    double (*draw)(std::uint64_t&);
+    Draw draw;
 };
+
+double accurately(Function f, Input in) {
+    constexpr double (*kOne[])(double) = {accurate::sin, accurate::cos, accurate::tan, accurate::atan, accurate::log};
+    return f == Function::Pow ? accurate::pow(in.first, in.second) : kOne[static_cast<int>(f)](in.first);
+}
 
 bool same(double a, double b) {
     return std::isnan(a) ? std::isnan(b) : std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
@@ -83,25 +89,30 @@ long inputsAsked() {
 
 // The misrounded among `inputs` drawn and the given hard ones; prints the
 // counts and the time a call.
-long misrounded(const Case& c, long inputs, const std::vector<double>& hard) {
+long misrounded(const Case& c, long inputs, std::vector<Input> hard, std::initializer_list<double> specials) {
+    const std::size_t nearMidpoints = hard.size();
+    for (const double x : specials) {
+        if (c.function != Function::Pow) hard.push_back({x, 0.0});
+        else for (const double y : specials) hard.push_back({x, y});
+    }
     std::uint64_t seed = 27;
-    std::vector<double> xs = hard;
+    std::vector<Input> xs = hard;
     while (static_cast<long>(xs.size()) < inputs) xs.push_back(c.draw(seed));
     long wrong = 0;
     std::chrono::nanoseconds spent{0};
-    for (const double x : xs) {
+    for (const Input& in : xs) {
         const auto start = std::chrono::steady_clock::now();
-        const double ours = c.accurate(x);
+        const double ours = accurately(c.function, in);
         spent += std::chrono::steady_clock::now() - start;
-        if (same(ours, reference(c.function, x))) continue;
-        if (wrong++ < 3) ADD_FAILURE() << c.name << "(" << std::hexfloat << x << ") = " << ours;
+        if (same(ours, reference(c.function, in.first, in.second))) continue;
+        if (wrong++ < 3) ADD_FAILURE() << c.name << std::hexfloat << "(" << in.first << ", " << in.second << ") = " << ours;
     }
-    std::printf("accurate %-5s %9zu inputs (%zu hard), misrounded: %ld, %.0f ns a call\n", c.name, xs.size(),
-                hard.size(), wrong, static_cast<double>(spent.count()) / static_cast<double>(xs.size()));
+    std::printf("accurate %-5s %9zu inputs (%zu near midpoints), misrounded: %ld, %.0f ns a call\n", c.name,
+                xs.size(), nearMidpoints, wrong, static_cast<double>(spent.count()) / static_cast<double>(xs.size()));
     return wrong;
 }
 
-double logInput(std::uint64_t& s) {
+double logInputValue(std::uint64_t& s) {
     switch (next(s) % 4) {
         case 0: return nearOne(s);
         case 1: return std::fabs(std::bit_cast<double>(next(s) >> 12));  // subnormals
@@ -110,15 +121,17 @@ double logInput(std::uint64_t& s) {
     }
 }
 
+Input logInput(std::uint64_t& s) { return {logInputValue(s), 0.0}; }
+
 TEST(Accurate, LogEqualsMpfrEverywhereAndOnHardInputs) {
-    std::vector<double> hard = hardInputs(Function::Log, logInput, 40);
-    for (const double special : {0.0, -0.0, 1.0, -1.0, HUGE_VAL, -HUGE_VAL, double{NAN}, 0x1p-1074, 0x1.fffffffffffffp1023})
-        hard.push_back(special);
-    EXPECT_EQ(misrounded({Function::Log, "log", accurate::log, logInput}, inputsAsked(), hard), 0);
+    const Case log{Function::Log, "log", logInput};
+    EXPECT_EQ(misrounded(log, inputsAsked(), hardInputs(Function::Log, logInput, 40),
+                         {0.0, -0.0, 1.0, -1.0, HUGE_VAL, -HUGE_VAL, NAN, 0x1p-1074, 0x1.fffffffffffffp1023}),
+              0);
 }
 
 // Near multiples of pi/2 (a few units away), huge, tiny, subnormal, moderate.
-double trigInput(std::uint64_t& s) {
+double trigInputValue(std::uint64_t& s) {
     switch (next(s) % 4) {
         case 0: {
             double v = std::floor((unit(s) - 0.5) * 2e6) * 1.5707963267948966;
@@ -131,21 +144,19 @@ double trigInput(std::uint64_t& s) {
     }
 }
 
+Input trigInput(std::uint64_t& s) { return {trigInputValue(s), 0.0}; }
+
 TEST(Accurate, TrigonometricFunctionsEqualMpfrEverywhereAndOnHardInputs) {
-    const Case cases[] = {{Function::Sin, "sin", accurate::sin, trigInput},
-                          {Function::Cos, "cos", accurate::cos, trigInput},
-                          {Function::Tan, "tan", accurate::tan, trigInput}};
-    for (const Case& c : cases) {
-        std::vector<double> hard = hardInputs(c.function, trigInput, 40);
-        for (const double special : {0.0, -0.0, HUGE_VAL, double{NAN}, 0x1p-1074, 0x1.fffffffffffffp1023,
-                                     0x1.921fb54442d18p0, 0x1.6c6cbc45dc8dep+7, 0x1.0p1023})
-            hard.push_back(special);
-        EXPECT_EQ(misrounded(c, inputsAsked(), hard), 0);
-    }
+    for (const Case& c : {Case{Function::Sin, "sin", trigInput}, Case{Function::Cos, "cos", trigInput},
+                          Case{Function::Tan, "tan", trigInput}})
+        EXPECT_EQ(misrounded(c, inputsAsked(), hardInputs(c.function, trigInput, 40),
+                             {0.0, -0.0, HUGE_VAL, NAN, 0x1p-1074, 0x1.fffffffffffffp1023, 0x1.921fb54442d18p0,
+                              0x1.6c6cbc45dc8dep+7, 0x1.0p1023}),
+                  0);
 }
 
 // Moderate, tiny to huge, subnormal.
-double atanInput(std::uint64_t& s) {
+double atanInputValue(std::uint64_t& s) {
     switch (next(s) % 3) {
         case 0: return (unit(s) - 0.5) * 8;
         case 1: return anyDouble(s);
@@ -153,11 +164,42 @@ double atanInput(std::uint64_t& s) {
     }
 }
 
+Input atanInput(std::uint64_t& s) { return {atanInputValue(s), 0.0}; }
+
 TEST(Accurate, AtanEqualsMpfrEverywhereAndOnHardInputs) {
-    std::vector<double> hard = hardInputs(Function::Atan, atanInput, 40);
-    for (const double special : {0.0, -0.0, 1.0, -1.0, HUGE_VAL, -HUGE_VAL, double{NAN}, 0x1p-1074, 0x1.fffffffffffffp1023})
-        hard.push_back(special);
-    EXPECT_EQ(misrounded({Function::Atan, "atan", accurate::atan, atanInput}, inputsAsked(), hard), 0);
+    const Case atan{Function::Atan, "atan", atanInput};
+    EXPECT_EQ(misrounded(atan, inputsAsked(), hardInputs(Function::Atan, atanInput, 40),
+                         {0.0, -0.0, 1.0, -1.0, HUGE_VAL, -HUGE_VAL, NAN, 0x1p-1074, 0x1.fffffffffffffp1023}),
+              0);
+}
+
+// Exact and halfway cases (whole powers, perfect squares and fourth powers
+// with y = m/2 and m/4, powers of 2), results near overflow and underflow,
+// bases near 1 with large exponents, moderate and any doubles.
+Input powInput(std::uint64_t& s) {
+    const double whole = std::floor(unit(s) * 2000) - 1000;
+    switch (next(s) % 6) {
+        case 0: return {whole, std::floor(unit(s) * 80) - 40};
+        case 1: {
+            const double root = std::floor(unit(s) * 3e4) + 1;
+            const double m = std::floor(unit(s) * 16) - 8;
+            return next(s) % 2 ? Input{root * root, m / 2} : Input{root * root * root * root, m / 4};
+        }
+        case 2: {
+            const double a = 1.5 + unit(s) * 1e4;
+            return {a, (next(s) % 2 ? 709.0 : -745.0) / std::log(a) + (unit(s) - 0.5) * 0.01};
+        }
+        case 3: return {1 + std::ldexp(unit(s) - 0.5, -static_cast<int>(next(s) % 50)), (unit(s) - 0.5) * 1e15};
+        case 4: return {unit(s) * 100, (unit(s) - 0.5) * 40};
+        default: return {anyDouble(s), next(s) % 2 ? anyDouble(s) : std::ldexp(unit(s) - 0.5, 8)};
+    }
+}
+
+TEST(Accurate, PowEqualsMpfrEverywhereAndOnHardInputs) {
+    const Case pow{Function::Pow, "pow", powInput};
+    EXPECT_EQ(misrounded(pow, inputsAsked(), hardInputs(Function::Pow, powInput, 40),
+                         {0.0, -0.0, 1.0, -1.0, 0.5, -0.5, 2.0, -3.0, HUGE_VAL, -HUGE_VAL, NAN, 0x1p-1074}),
+              0);
 }
 
 }  // namespace
