@@ -1,5 +1,5 @@
 // The accurate path alone against MPFR, bit for bit: 100,000 inputs a
-// function (MOMENTART_MATHS_INPUTS for more), from its formulas' ranges,
+// function (MOMENTART_ACCURATE_INPUTS for more), from its formulas' ranges,
 // huge, tiny and subnormal arguments, and inputs whose result lies near a
 // midpoint between two doubles. Prints the inputs, the misrounded count
 // (must be 0) and the time a call.
@@ -83,7 +83,7 @@ bool same(double a, double b) {
 }
 
 long inputsAsked() {
-    const char* asked = std::getenv("MOMENTART_MATHS_INPUTS");
+    const char* asked = std::getenv("MOMENTART_ACCURATE_INPUTS");
     return asked != nullptr ? std::atol(asked) : 100000;
 }
 
