@@ -80,7 +80,7 @@ double exactPower(double a, double y, bool& exact) {
     }
     if (mo == 1) {
         exact = true;
-        return powerOfTwo(static_cast<double>(eo) * whole);  // |eo whole| beyond 2000 exact enough
+        return powerOfTwo(static_cast<double>(eo) * whole);  // rounded only far beyond +-2000
     }
     if (whole < 0 || whole > 64) return 0;  // beyond 64: 3^65 > 2^64
     std::uint64_t power = 1;

@@ -13,9 +13,8 @@
 // window is widened until f >= 32n + 52 - ge, which bounds the first part
 // by 2^(2 - 32n); the bound returned is computed from f and ge, so it holds
 // even if the table ended first (it cannot: the table's 2,560 bits leave
-// over 1,400 after the skipped limbs, and no double comes within 2^-62 of
-// a multiple of pi/2 in relative terms, while at 768 bits the widening
-// needs fewer than 900).
+// over 1,400 after the skipped limbs; the smallest |g| known for a double
+// is near 2^-62, and at 768 bits the widening then needs fewer than 900).
 //
 // |x| < 0.78 needs no reduction: r = x exactly.
 #include "maths/accurate/reduction.h"

@@ -14,8 +14,9 @@ struct Approximation {
 };
 
 // The working precisions, in limbs: 128 bits decide all but about one
-// value in 2^(128 - 53 - errorBits); the known hardest cases of these
-// functions need some 120 bits beyond the double's 53.
+// value in 2^(75 - errorBits); the last, 768 bits, is far beyond the
+// closest approach to a midpoint known for these functions (about 2^-120
+// relative).
 inline constexpr int kSchedule[] = {4, 8, 16, kMaxLimbs};
 
 // The value rounded to the nearest double, if every value within its error
