@@ -13,12 +13,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "maths/correctly_rounded.h"
+#include "raw_files.h"
 
 namespace {
 
@@ -84,10 +84,9 @@ std::vector<std::uint64_t> results() {
 bool isNan(std::uint64_t bits) { return (bits & 0x7fffffffffffffffULL) > 0x7ff0000000000000ULL; }
 
 std::vector<std::uint64_t> readResults(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes(std::istreambuf_iterator<char>(in), {});
-    std::vector<std::uint64_t> words(bytes.size() / 8);
-    std::memcpy(words.data(), bytes.data(), words.size() * 8);
+    const std::optional<std::string> bytes = momentart::machines::readFile(path);
+    std::vector<std::uint64_t> words(bytes ? bytes->size() / 8 : 0);
+    if (bytes) std::memcpy(words.data(), bytes->data(), words.size() * 8);
     return words;
 }
 
@@ -115,11 +114,7 @@ int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "make" && argc == 3) {
         const std::vector<std::uint64_t> out = results();
-        std::ofstream file(argv[2], std::ios::binary);
-        file.write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size() * 8));
-        if (file.flush()) return 0;
-        std::fprintf(stderr, "maths_outputs: cannot write %s\n", argv[2]);
-        return 1;
+        return momentart::machines::writeFile(argv[2], out.data(), out.size() * 8) ? 0 : 1;
     }
     if (command == "compare" && argc == 4) return compare(argv[2], argv[3]);
     std::fprintf(stderr, "usage: maths_outputs make FILE | compare EXPECTED ACTUAL\n");

@@ -11,8 +11,6 @@
 // picture starts from), must read back to the same text.
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <set>
 #include <string>
@@ -22,10 +20,14 @@
 #include "engine/picture_summary.h"
 #include "engine/recipe.h"
 #include "engine/startup.h"
+#include "raw_files.h"
 
 namespace momentart {
 
 namespace {
+
+using machines::readFile;
+using machines::writeFile;
 
 struct Sampled {
     std::uint32_t seed;
@@ -100,20 +102,6 @@ std::vector<std::uint8_t> rgbOf(const Canvas& canvas) {
                                    static_cast<std::uint8_t>(blueOf(c))});
         }
     return rgb;
-}
-
-bool writeFile(const std::string& path, const void* bytes, std::size_t size) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(static_cast<const char*>(bytes), static_cast<std::streamsize>(size));
-    if (out.flush()) return true;
-    std::fprintf(stderr, "picture_sample: cannot write %s\n", path.c_str());
-    return false;
-}
-
-std::optional<std::string> readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 int make(const std::string& folder) {
