@@ -6,8 +6,6 @@
 #include <cstdlib>
 #include <string>
 
-#include <locale.h>
-
 namespace momentart {
 
 namespace {
@@ -45,7 +43,8 @@ bool hasDecimalShape(std::string_view text, bool& nonzero) {
 std::optional<double> readDecimalNumberByStrtod(std::string_view text) {
     bool nonzero = false;
     if (!hasDecimalShape(text, nonzero)) return std::nullopt;
-    // The "C" locale's decimal point, whatever locale the process is in.
+    // The "C" locale's decimal point, whatever locale the process is in
+    // (newlocale and strtod_l come with <clocale> and <cstdlib> on POSIX).
     static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
     const std::string terminated(text);
     const double value = strtod_l(terminated.c_str(), nullptr, c);
