@@ -73,7 +73,7 @@ QString readFrameRequest(const QStringList& arguments, const QString& screensave
             return "--every must be 1s at least and 24h at most, not '" + text + "'";
         settings.timing.every = *every;
     }
-    const WholeOption seed = wholeOption(options, "seed", 0, std::numeric_limits<std::uint32_t>::max(), 0);
+    const WholeOption seed = seedOption(options);
     const WholeOption type = wholeOption(options, "type", kFirstType, kLastType, 0);
     const WholeOption screen = wholeOption(options, "screen", 0, 99, 0);
     for (const WholeOption* whole : {&seed, &type, &screen})

@@ -3,6 +3,8 @@
 #include <QTextStream>
 #include <cmath>
 
+#include "platform/system_clock.h"
+
 namespace momentart {
 
 namespace {
@@ -135,6 +137,10 @@ WholeOption wholeOption(const ParsedOptions& options, const QString& name, unsig
                    .arg(low)
                    .arg(high)
                    .arg(options.value(name))};
+}
+
+WholeOption seedOption(const ParsedOptions& options) {
+    return wholeOption(options, "seed", 0, kLastSeed, timerSeedNow());
 }
 
 QString readPace(const ParsedOptions& options, double& pace) {

@@ -61,6 +61,11 @@ struct WholeOption {
 WholeOption wholeOption(const ParsedOptions& options, const QString& name, unsigned long long low,
                         unsigned long long high, unsigned long long fallback);
 
+inline constexpr unsigned long long kLastSeed = 4294967295ULL;  // seeds are 32-bit
+
+// --seed S (default: the timer now).
+WholeOption seedOption(const ParsedOptions& options);
+
 // --pace SECONDS, if given, into `pace`: an error line, or an empty string.
 QString readPace(const ParsedOptions& options, double& pace);
 
