@@ -13,7 +13,7 @@
 #include "platform/image_convert.h"
 #include "platform/image_files.h"
 #include "platform/options.h"
-#include "platform/recipe_png.h"
+#include "platform/picture_file.h"
 #include "platform/renderer.h"
 #include "platform/worker_pool.h"
 

@@ -15,6 +15,7 @@
 #include "platform/options.h"
 #include "platform/pictures_folder.h"
 #include "platform/recipe_file.h"
+#include "platform/picture_file.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
 

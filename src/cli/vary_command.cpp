@@ -16,6 +16,7 @@
 #include "platform/image_files.h"
 #include "platform/interrupt.h"
 #include "platform/options.h"
+#include "platform/picture_file.h"
 #include "platform/pictures_folder.h"
 #include "platform/recipe_file.h"
 #include "platform/renderer.h"
