@@ -139,6 +139,10 @@ WholeOption wholeOption(const ParsedOptions& options, const QString& name, unsig
                    .arg(options.value(name))};
 }
 
+QString wholeRange(unsigned long long low, unsigned long long high, const char* between) {
+    return QString::number(low) + QLatin1String(between) + QString::number(high);
+}
+
 WholeOption seedOption(const ParsedOptions& options) {
     return wholeOption(options, "seed", 0, kLastSeed, timerSeedNow());
 }

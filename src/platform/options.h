@@ -14,7 +14,7 @@ namespace momentart {
 struct OptionInfo {
     const char* name;       // without the leading dashes
     const char* valueName;  // nullptr for a flag
-    const char* help;
+    QString help;
 };
 
 struct ParsedOptions {
@@ -46,6 +46,10 @@ QString describeOptions(const QList<OptionInfo>& table);
 // Lines of a help text, each a name (an option, a key) and what it does,
 // laid out as describeOptions lays out options.
 QString describeEntries(const QList<QPair<QString, QString>>& entries);
+
+// The whole numbers low to high as help texts and messages write them:
+// "9..66", or "9 to 66" with `between` " to ".
+QString wholeRange(unsigned long long low, unsigned long long high, const char* between = "..");
 
 // A whole number in [low, high], written in decimal digits only.
 std::optional<unsigned long long> parseWhole(const QString& text, unsigned long long low,
