@@ -1,6 +1,7 @@
 # The house plan's dependency rule (docs/architecture.md): each folder of
-# src/ includes only the folders it may use. Run as
-#   cmake -DSOURCE_DIR=<src> -P check_dependencies.cmake
+# src/ includes only the folders it may use, and the session core no widget.
+# Run as
+#   cmake -DSOURCE_DIR=<src> -DWIDGETS_DIR=<Qt's QtWidgets include folder> -P check_dependencies.cmake
 cmake_minimum_required(VERSION 3.25)
 # Prints every include that breaks the rule and fails if there is one.
 
@@ -14,6 +15,12 @@ set(allowed_frame engine platform session frame)
 
 get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
 set(violations "")
+
+# Qt Widgets' headers, as Qt installs them, so a new widget class is known too.
+file(GLOB widget_headers RELATIVE "${WIDGETS_DIR}" "${WIDGETS_DIR}/*")
+if(NOT "QWidget" IN_LIST widget_headers)
+  message(FATAL_ERROR "no Qt Widgets headers in '${WIDGETS_DIR}': pass -DWIDGETS_DIR")
+endif()
 foreach(folder maths engine platform cli session window frame)
   file(GLOB_RECURSE sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
   if(NOT sources)
@@ -37,6 +44,12 @@ foreach(folder maths engine platform cli session window frame)
         set(header "${CMAKE_MATCH_1}")
         if(header MATCHES "[/.]" OR header MATCHES "^Q")
           list(APPEND violations "${shown}: ${line} (the engine uses only the standard library)")
+        endif()
+      elseif(folder STREQUAL "session" AND line MATCHES "#[ \t]*include[ \t]*<([^>]+)>")
+        set(header "${CMAKE_MATCH_1}")
+        string(REGEX REPLACE "^QtWidgets/" "" name "${header}")
+        if(header MATCHES "^QtWidgets/" OR name IN_LIST widget_headers)
+          list(APPEND violations "${shown}: ${line} (the session core uses no widget)")
         endif()
       endif()
     endforeach()

@@ -12,6 +12,7 @@
 
 #include "batch_pictures.h"
 #include "platform/image_convert.h"
+#include "platform/picture_file.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
 #include "platform/worker_pool.h"

@@ -6,6 +6,7 @@
 #include "cli/batch_continue.h"
 #include "cli/progress.h"
 #include "platform/interrupt.h"
+#include "platform/options.h"
 #include "platform/pictures_folder.h"
 
 namespace momentart {
@@ -75,7 +76,7 @@ int runBatchCommand(BatchRequest request, QTextStream& err) {
         const QString why =
             outcome.gaveUp
                 ? QString("%1 seeds in a row gave only dull pictures").arg(kMissesPerPicture * plan.count)
-                : QString("no seeds are left after 4294967295");
+                : QString("no seeds are left after %1").arg(kLastSeed);
         err << "momentart render: stopped: " << why << "; " << written << "\n";
         return 1;
     }

@@ -12,15 +12,14 @@
 #include "engine/generation/catalogue.h"
 #include "platform/image_convert.h"
 #include "platform/image_files.h"
-#include "platform/recipe_png.h"
+#include "platform/options.h"
+#include "platform/picture_file.h"
 #include "platform/renderer.h"
 #include "platform/worker_pool.h"
 
 namespace momentart {
 
 namespace {
-
-constexpr unsigned long long kLastSeed = 4294967295ULL;
 
 // One seed's picture on its way: rendered or found already there (unless
 // the batch was stopping), measured when dull ones are skipped.

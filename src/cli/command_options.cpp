@@ -3,14 +3,9 @@
 #include "platform/image_files.h"
 #include "platform/pictures_folder.h"
 #include "platform/stamp_face.h"
-#include "platform/system_clock.h"
 #include "platform/worker_pool.h"
 
 namespace momentart {
-
-WholeOption seedOption(const ParsedOptions& options) {
-    return wholeOption(options, "seed", 0, kLastSeed, timerSeedNow());
-}
 
 WholeOption jobsOption(const ParsedOptions& options) {
     return wholeOption(options, "jobs", 1, kMostJobs, everyCore());

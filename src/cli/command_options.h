@@ -1,5 +1,5 @@
 // Options that several commands share, read and checked in one place: the
-// seed, the worker count, and a single output file with --force (what may be
+// worker count, and a single output file with --force (what may be
 // in the way of writing it: platform/output_path.h).
 #pragma once
 
@@ -10,11 +10,7 @@
 
 namespace momentart {
 
-inline constexpr unsigned long long kLastSeed = 4294967295ULL;  // seeds are 32-bit
 inline constexpr unsigned long long kMostJobs = 1024;
-
-// --seed S (default: the timer now).
-WholeOption seedOption(const ParsedOptions& options);
 
 // --jobs J (default: every core).
 WholeOption jobsOption(const ParsedOptions& options);

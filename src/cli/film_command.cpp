@@ -20,11 +20,11 @@ namespace momentart {
 namespace {
 
 const QList<OptionInfo> kFilmOptions = {
-    {"seed", "S", "seed 0..4294967295 used in place of the timer (default: the timer now)"},
-    {"type", "N", "image type 9..66 (default: drawn at random, as \"new image\" does)"},
+    {"seed", "S", "seed " + wholeRange(0, kLastSeed) + " used in place of the timer (default: the timer now)"},
+    {"type", "N", "image type " + wholeRange(kFirstType, kLastType) + " (default: drawn at random, as \"new image\" does)"},
     {"from", "FILE", "the picture of a recipe: a PNG momentart wrote, a bitmap with its .recipe beside it, "
                      "a .recipe file, or a film momentart made (the recipe fixes seed, type and stamp)"},
-    {"scale", "K", "the picture K times as wide and high, 1..16: 600 K x 450 K pixels (default 1; with "
+    {"scale", "K", "the picture K times as wide and high, " + wholeRange(1, kLargestScale) + ": 600 K x 450 K pixels (default 1; with "
                    "--from: the recipe's scale)"},
     {"seconds", "N", "seconds the picture takes to grow, 1..600 (default 4)"},
     {"hold", "N", "seconds the finished picture stays at the end, 0..600 (default 2)"},
@@ -33,7 +33,7 @@ const QList<OptionInfo> kFilmOptions = {
     {"quality", "N", "0..100 (default 60), higher is better and larger: the x264 CRF of an MP4 is "
                      "51 (100 - N) / 100 but at least 1 (CRF 0 takes a profile browsers do not play), the VP9 CRF of a WebM 63 (100 - N) / 100, a WebP's quality N "
                      "(100: lossless); an APNG is always lossless"},
-    {"jobs", "J", "threads computing the picture, 1..1024 (default: every core); the frames are the "
+    {"jobs", "J", "threads computing the picture, " + wholeRange(1, kMostJobs) + " (default: every core); the frames are the "
                   "same for any J"},
     {"out", "FILE", "the film: .mp4 (H.264), .webm (VP9), .apng (lossless animated PNG) or .webp "
                     "(animated WebP). Default: <name>.mp4 in the momentart folder of your Videos folder, "

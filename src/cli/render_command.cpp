@@ -15,6 +15,7 @@
 #include "platform/options.h"
 #include "platform/pictures_folder.h"
 #include "platform/recipe_file.h"
+#include "platform/picture_file.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
 
@@ -25,17 +26,17 @@ namespace {
 constexpr unsigned long long kMostPictures = 1000000;
 
 const QList<OptionInfo> kRenderOptions = {
-    {"type", "N", "image type 9..66 (default: drawn at random, as \"new image\" does)"},
-    {"seed", "S", "seed 0..4294967295 used in place of the timer (default: the timer now); "
+    {"type", "N", "image type " + wholeRange(kFirstType, kLastType) + " (default: drawn at random, as \"new image\" does)"},
+    {"seed", "S", "seed " + wholeRange(0, kLastSeed) + " used in place of the timer (default: the timer now); "
                   "a batch uses S, S+1, ..."},
     {"no-stamp", nullptr, "leave out the signature line: exactly the computed pixels"},
     {"count", "N", "make a batch of N pictures (1..1000000), each from a fresh start"},
-    {"jobs", "J", "threads, 1..1024 (default: every core; at most two per core run): with --count, "
+    {"jobs", "J", "threads, " + wholeRange(1, kMostJobs) + " (default: every core; at most two per core run): with --count, "
                   "pictures made at once, at most one per picture; otherwise threads sharing the one "
                   "picture (the pixels are the same for any J)"},
     {"skip-dull", nullptr, "with --count: write only pictures that are not dull, going on with "
                            "further seeds until N are written (see 'interest' below)"},
-    {"scale", "K", "compute the picture K times as wide and high, 1..16: 600 K x 450 K pixels, "
+    {"scale", "K", "compute the picture K times as wide and high, " + wholeRange(1, kLargestScale) + ": 600 K x 450 K pixels, "
                    "the same picture in finer detail (default 1; with --from: the recipe's scale)"},
     {"from", "FILE", "make a picture again from its recipe: a PNG that momentart wrote, a bitmap "
                      "with its .recipe beside it, or a .recipe file (the recipe fixes seed, type "
@@ -109,9 +110,10 @@ QString readRequest(const ParsedOptions& options, RenderRequest& request) {
     request.settings.scale = static_cast<int>(scale.value);
     request.settings.jobs = request.jobs;
     if (seed.value + count.value - 1 > kLastSeed)
-        return QString("--seed %1 with --count %2 goes past the last seed, 4294967295")
+        return QString("--seed %1 with --count %2 goes past the last seed, %3")
             .arg(seed.value)
-            .arg(count.value);
+            .arg(count.value)
+            .arg(kLastSeed);
     request.settings.seed = static_cast<std::uint32_t>(seed.value);
 
     if (request.mode != Mode::Batch) return checkOutputFileOptions(options);

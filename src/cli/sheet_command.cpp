@@ -34,11 +34,11 @@ constexpr int kRows = (kTypes + kSheetColumns - 1) / kSheetColumns;
 constexpr QRgb kLabelColour = 0xffd8d8d8;
 
 const QList<OptionInfo> kSheetOptions = {
-    {"seed", "S", "seed 0..4294967295 for every picture (default: the timer now)"},
+    {"seed", "S", "seed " + wholeRange(0, kLastSeed) + " for every picture (default: the timer now)"},
     {"out", "FILE", "write to FILE (.png or .bmp); default: sheet-<seed>.png, a new file in the "
                     "momentart folder of your Pictures folder (pictures: see above)"},
     {"force", nullptr, "replace FILE given with --out if it exists"},
-    {"jobs", "J", "worker threads, 1..1024 (default: every core); at most one per picture and two per core run"},
+    {"jobs", "J", "worker threads, " + wholeRange(1, kMostJobs) + " (default: every core); at most one per picture and two per core run"},
     {"quiet", nullptr, "print nothing but errors"},
     {"help", nullptr, "show this help"},
 };
@@ -111,7 +111,8 @@ QImage makeSheet(std::uint32_t seed, int jobs, const std::atomic<bool>& stop,
 QString sheetHelp() {
     return "usage: momentart sheet [--seed S] [options]\n"
            "       momentart sheet FOLDER|PICTURE... [--out FILE.png] [options]\n"
-           "Renders one picture of every image type, 9 to 66, for one seed (without stamps),\n"
+           "Renders one picture of every image type, " + wholeRange(kFirstType, kLastType, " to ") +
+           ", for one seed (without stamps),\n"
            "and lays them out small in a grid, each labelled with its type number: the whole\n"
            "catalogue at a glance. Prints the file written and the seed.\n"
            "Given folders or pictures, it lays out the pictures instead (a folder's PNG files,\n"

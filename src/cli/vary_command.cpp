@@ -16,6 +16,7 @@
 #include "platform/image_files.h"
 #include "platform/interrupt.h"
 #include "platform/options.h"
+#include "platform/picture_file.h"
 #include "platform/pictures_folder.h"
 #include "platform/recipe_file.h"
 #include "platform/renderer.h"
@@ -30,11 +31,11 @@ constexpr unsigned long long kMostVariations = 100;
 const QList<OptionInfo> kVaryOptions = {
     {"what", "PART", "the part drawn anew: centres (default), colours, formula or zoom"},
     {"count", "N", "how many variations, 1..100 (default 8)"},
-    {"seed", "V", "the first variation seed, 0..4294967295; the variations use V, V+1, ... "
+    {"seed", "V", "the first variation seed, " + wholeRange(0, kLastSeed) + "; the variations use V, V+1, ... "
                   "(default 1: the same picture always has the same first siblings)"},
     {"out", "FOLDER", "write into FOLDER (created if missing); default: the momentart folder of "
                       "your Pictures folder"},
-    {"jobs", "J", "worker threads, 1..1024 (default: every core)"},
+    {"jobs", "J", "worker threads, " + wholeRange(1, kMostJobs) + " (default: every core)"},
     {"quiet", nullptr, "print nothing but errors"},
     {"help", nullptr, "show this help"},
 };
@@ -87,9 +88,10 @@ QString readRequest(const ParsedOptions& options, VaryRequest& request) {
     for (const WholeOption* whole : {&count, &seed, &jobs})
         if (!whole->error.isEmpty()) return whole->error;
     if (seed.value + count.value - 1 > kLastSeed)
-        return QString("--seed %1 with --count %2 goes past the last seed, 4294967295")
+        return QString("--seed %1 with --count %2 goes past the last seed, %3")
             .arg(seed.value)
-            .arg(count.value);
+            .arg(count.value)
+            .arg(kLastSeed);
     request.count = static_cast<int>(count.value);
     request.firstSeed = static_cast<std::uint32_t>(seed.value);
     request.jobs = static_cast<int>(jobs.value);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/recipe_keys.h"
+#include "engine/recipe_values.h"
 #include "engine/state_rules.h"
 
 namespace momentart {

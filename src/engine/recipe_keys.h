@@ -45,12 +45,4 @@ inline constexpr std::pair<std::string_view, std::string_view> kKeysTogether[] =
 // The key of that name, or nullptr.
 const RecipeKey* findRecipeKey(std::string_view name);
 
-// Text as one line of printable ASCII: a backslash and every other byte
-// escaped (\\, \xhh).
-std::string escapeText(std::string_view text);
-
-// A 64-bit value as 16 lower-case hexadecimal digits, and back.
-std::string hex64(std::uint64_t value);
-std::optional<std::uint64_t> readHex64(std::string_view text);
-
 }  // namespace momentart

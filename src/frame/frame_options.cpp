@@ -16,9 +16,9 @@ const QList<OptionInfo> kFrameOptions = {
     {"every", "DURATION", "a new picture every DURATION, a number with s, m or h (default 60s)"},
     {"on-the-minute", nullptr, "instead: a new picture each time the clock's minute turns, seeded from that "
                                "moment, which names it"},
-    {"seed", "S", "the first picture's seed, 0..4294967295, in place of the timer (it is 'momentart render "
+    {"seed", "S", "the first picture's seed, " + wholeRange(0, kLastSeed) + ", in place of the timer (it is 'momentart render "
                   "--seed S' made larger); the next pictures take S+1, S+2, ..."},
-    {"type", "T", "every new picture of image type T, 9..66 (default: drawn at random)"},
+    {"type", "T", "every new picture of image type T, " + wholeRange(kFirstType, kLastType) + " (default: drawn at random)"},
     {"no-stamp", nullptr, "leave out the signature line"},
     {"skip-dull", nullptr, "never show a dull picture (the interest measure of 'momentart render')"},
     {"pace", "SECONDS", "how long a picture takes to grow (default 2; 0: as fast as it is computed)"},
@@ -73,7 +73,7 @@ QString readFrameRequest(const QStringList& arguments, const QString& screensave
             return "--every must be 1s at least and 24h at most, not '" + text + "'";
         settings.timing.every = *every;
     }
-    const WholeOption seed = wholeOption(options, "seed", 0, std::numeric_limits<std::uint32_t>::max(), 0);
+    const WholeOption seed = seedOption(options);
     const WholeOption type = wholeOption(options, "type", kFirstType, kLastType, 0);
     const WholeOption screen = wholeOption(options, "screen", 0, 99, 0);
     for (const WholeOption* whole : {&seed, &type, &screen})

@@ -2,8 +2,8 @@
 // of work on a thread of its own, which reports its progress, posts partial
 // results (a frame of a growing picture) and hears a cancel; its end is told
 // on the thread that owns the job, where widgets and sessions live. Growing
-// pictures, remaking earlier ones, variations, print-size renders and
-// history writes all run through it.
+// pictures, remaking earlier ones, variations, print-size renders, films
+// and history writes all run through it.
 #pragma once
 
 #include <QObject>

@@ -3,6 +3,8 @@
 #include <QTextStream>
 #include <cmath>
 
+#include "platform/system_clock.h"
+
 namespace momentart {
 
 namespace {
@@ -135,6 +137,14 @@ WholeOption wholeOption(const ParsedOptions& options, const QString& name, unsig
                    .arg(low)
                    .arg(high)
                    .arg(options.value(name))};
+}
+
+QString wholeRange(unsigned long long low, unsigned long long high, const char* between) {
+    return QString::number(low) + QLatin1String(between) + QString::number(high);
+}
+
+WholeOption seedOption(const ParsedOptions& options) {
+    return wholeOption(options, "seed", 0, kLastSeed, timerSeedNow());
 }
 
 QString readPace(const ParsedOptions& options, double& pace) {

@@ -14,7 +14,7 @@ namespace momentart {
 struct OptionInfo {
     const char* name;       // without the leading dashes
     const char* valueName;  // nullptr for a flag
-    const char* help;
+    QString help;
 };
 
 struct ParsedOptions {
@@ -47,6 +47,10 @@ QString describeOptions(const QList<OptionInfo>& table);
 // laid out as describeOptions lays out options.
 QString describeEntries(const QList<QPair<QString, QString>>& entries);
 
+// The whole numbers low to high as help texts and messages write them:
+// "9..66", or "9 to 66" with `between` " to ".
+QString wholeRange(unsigned long long low, unsigned long long high, const char* between = "..");
+
 // A whole number in [low, high], written in decimal digits only.
 std::optional<unsigned long long> parseWhole(const QString& text, unsigned long long low,
                                              unsigned long long high);
@@ -60,6 +64,11 @@ struct WholeOption {
 };
 WholeOption wholeOption(const ParsedOptions& options, const QString& name, unsigned long long low,
                         unsigned long long high, unsigned long long fallback);
+
+inline constexpr unsigned long long kLastSeed = 4294967295ULL;  // seeds are 32-bit
+
+// --seed S (default: the timer now).
+WholeOption seedOption(const ParsedOptions& options);
 
 // --pace SECONDS, if given, into `pace`: an error line, or an empty string.
 QString readPace(const ParsedOptions& options, double& pace);

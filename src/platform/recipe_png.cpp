@@ -1,13 +1,9 @@
 #include "platform/recipe_png.h"
 
-#include <QDir>
 #include <QImageReader>
 
 #include "engine/generation/catalogue.h"
-#include "platform/bitmap_with_recipe.h"
-#include "platform/image_convert.h"
 #include "platform/path_status.h"
-#include "platform/pictures_folder.h"
 #include "platform/png_texts.h"
 
 namespace momentart {
@@ -37,25 +33,6 @@ ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, cons
     // After the Scale, as the texts have always been ordered.
     texts.insert(5, {"Interest", QString::fromStdString(interestText(interest))});
     return texts;
-}
-
-WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
-                         const GenerationState& after, IfTaken ifTaken,
-                         const std::optional<Interest>& measured, int jobs) {
-    if (formatOfPath(path) == ImageFormat::Bmp)
-        return writeBitmapWithRecipe(toRgb888(canvas, jobs), recipe, path, ifTaken);
-    return writeImage(toRgb888(canvas, jobs), path, ifTaken,
-                      pictureTexts(recipe, after, measured ? *measured : measureInterest(canvas, jobs)), jobs);
-}
-
-SavedPicture savePictureToPicturesFolder(const Canvas& canvas, const Recipe& recipe,
-                                         const GenerationState& after, int jobs) {
-    const ReadyFolder folder = readyPicturesFolder();
-    if (!folder.error.isEmpty()) return {false, {}, folder.error};
-    const QString path = QDir(folder.path).filePath(savedPictureName(after.imeslike, recipe) + ".png");
-    const WriteResult written = writePicture(path, canvas, recipe, after, IfTaken::NextFreeName, std::nullopt, jobs);
-    if (!written.ok) return {false, path, written.error};
-    return {true, written.path, {}};
 }
 
 RecipeFromFile readRecipeFromPicture(const QString& path) {

@@ -1,16 +1,17 @@
 // PNG files that carry their recipe: Software, Title, Type, Seed, Scale,
 // Interest and Recipe texts (docs/recipe.md), and reading the recipe back
-// from such a file.
+// from such a file. Writing a picture with them is platform/picture_file.h.
 #pragma once
 
 #include <QString>
 #include <optional>
 
-#include "engine/canvas.h"
 #include "engine/interest.h"
 #include "platform/image_files.h"
 #include "engine/recipe.h"
 #include "engine/state.h"
+// Both sessions find Keep's save place through this header.
+#include "platform/keep_place.h"
 
 namespace momentart {
 
@@ -25,37 +26,6 @@ ImageTexts recipeTexts(const Recipe& recipe, const QString& name, int type);
 // state the run left (its name and type), `interest` what measureInterest
 // found in its canvas.
 ImageTexts pictureTexts(const Recipe& recipe, const GenerationState& after, const Interest& interest);
-
-// Writes the picture as a PNG carrying its texts, or as a bitmap (.bmp,
-// which has no room for texts) with its recipe beside it
-// (platform/bitmap_with_recipe.h). Whole or not at all, under the rule
-// `ifTaken`. `measured` saves measuring the canvas again when its Interest
-// is known already. A large picture is measured, converted and compressed on
-// `jobs` threads.
-WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
-                         const GenerationState& after, IfTaken ifTaken,
-                         const std::optional<Interest>& measured = std::nullopt, int jobs = 1);
-
-// The same, replacing an existing file only when `replace` is true.
-inline WriteResult writePicture(const QString& path, const Canvas& canvas, const Recipe& recipe,
-                                const GenerationState& after, bool replace = false,
-                                const std::optional<Interest>& measured = std::nullopt, int jobs = 1) {
-    return writePicture(path, canvas, recipe, after, replace ? IfTaken::Replace : IfTaken::Fail, measured, jobs);
-}
-
-struct SavedPicture {
-    bool ok = false;
-    QString path;   // where it went
-    QString error;  // why not, when !ok
-};
-
-// Ctrl+S in the window: saves the current picture as a PNG with its recipe
-// into the momentart folder of the user's Pictures folder (created if
-// missing), under the picture's name (savedPictureName), with -2, -3, ...
-// added rather than replacing a file. `recipe` is what makeimageRecorded returned for this
-// picture, `after` the state as the run left it; `jobs` as writePicture's.
-SavedPicture savePictureToPicturesFolder(const Canvas& canvas, const Recipe& recipe,
-                                         const GenerationState& after, int jobs = 1);
 
 struct RecipeFromFile {
     std::optional<Recipe> recipe;

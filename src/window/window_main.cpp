@@ -35,8 +35,8 @@ const QList<OptionInfo> kWindowOptions = {
     {"history", "DIR", "where the recipe of every picture made is kept (default: the history folder of "
                        "momentart's application data; see 'momentart history')"},
     {"history-keep", "N", "how many pictures the history keeps, the newest (default 10000)"},
-    {"large-scale", "K", "the scale of the picture the \"Large\" key L saves: 600 K x 450 K pixels, "
-                         "2..16 (default 4)"},
+    {"large-scale", "K", "the scale of the picture the \"Large\" key L saves: 600 K x 450 K pixels, " +
+                             wholeRange(2, kLargestScale) + " (default 4)"},
     {"help", nullptr, "show this help"},
 };
 

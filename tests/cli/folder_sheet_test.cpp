@@ -10,7 +10,7 @@
 #include "cli/folder_sheet.h"
 #include "engine/recipe_variation.h"
 #include "platform/image_convert.h"
-#include "platform/recipe_png.h"
+#include "platform/picture_file.h"
 #include "platform/renderer.h"
 
 namespace momentart {

@@ -10,6 +10,7 @@
 #include "platform/bitmap_with_recipe.h"
 #include "platform/history_store.h"
 #include "platform/image_convert.h"
+#include "platform/picture_file.h"
 #include "platform/recipe_file.h"
 #include "platform/renderer.h"
 #include "file_support.h"

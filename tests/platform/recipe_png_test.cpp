@@ -14,6 +14,8 @@
 #include "platform/image_files.h"
 #include "platform/qt_text_printer.h"
 #include "engine/recipe.h"
+#include "platform/keep_place.h"
+#include "platform/picture_file.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
 #include "engine/startup.h"

@@ -15,6 +15,7 @@
 
 #include "engine/picture_summary.h"
 #include "platform/history_store.h"
+#include "platform/picture_file.h"
 #include "platform/recipe_file.h"
 #include "platform/renderer.h"
 #include "window/picture_view.h"

@@ -113,8 +113,8 @@ bool makeimage(GenerationState& s, Canvas& canvas, RunHost& host, const RunOptio
         s.v2 = run.v2run;
     }
     s.change = 0;
-    // The user's clipboard is left alone: emptying it after every picture
-    // would throw away whatever they had copied elsewhere.
+    // Form1 emptied the clipboard here. The engine reaches no clipboard, and
+    // no front end empties the user's: it may hold what they copied elsewhere.
     return true;
 }
 
