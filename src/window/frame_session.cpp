@@ -222,7 +222,7 @@ void FrameSession::grown(const Recipe& recipe, const FrameSchedule& schedule, in
     dullSkipped_ += skipped;
     ++made_;
     const QImage image = toQImage(*picture_);
-    history_.add({recipe, summarizePicture(recipe), thumbnailOf(image), QDateTime::currentDateTime(), {}, {}, {}});
+    history_.add({recipe, summarizePicture(recipe), thumbnailOf(image), QDateTime::currentDateTime(), {}, {}, {}, {}});
     historyWriter_.add(history_.size() - 1, recipe, QString::fromStdString(history_.shown().summary.name));
     if (skipped == kMostDullInARow) report(QString("%1 dull pictures in a row; this one is shown").arg(skipped));
     emit shown(image);

@@ -12,6 +12,7 @@
 
 class QLabel;
 class QPushButton;
+class QStatusBar;
 
 namespace momentart {
 
@@ -56,6 +57,8 @@ private:
     void showHistory();
     void showStatus(const QString& text, bool failure);
     void showWaiting(int count);
+    // While the variations grid is open the status bar says how to use it.
+    void showGridCaption();
     // Keeps the window's frame, title bar included, on the screen.
     void fitOnScreen();
     // The art frame over this window's screen, going on from its pictures.
@@ -70,6 +73,7 @@ private:
     VariationGrid* grid_ = nullptr;
     TaskLine* largeStatus_ = nullptr;
     TaskLine* filmStatus_ = nullptr;
+    QStatusBar* bar_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* waiting_ = nullptr;
     QPushButton* back_ = nullptr;

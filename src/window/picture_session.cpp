@@ -6,6 +6,7 @@
 #include <new>
 
 #include "engine/generation/catalogue.h"
+#include "engine/interest.h"
 #include "engine/picture_summary.h"
 #include "engine/recipe_variation.h"
 #include "engine/startup.h"
@@ -134,6 +135,12 @@ void PictureSession::carryOutWaiting() {
     }
 }
 
+void PictureSession::carryOutHeld() {
+    const bool held = !waiting_.empty();
+    carryOutWaiting();
+    if (held && waiting_.empty()) escape_.workEnded();
+}
+
 void PictureSession::carryOut(const Waiting& command) {
     // Any other command is about the picture on screen, not the grid.
     if (command.action != WindowAction::Variations) closeVariations();
@@ -176,9 +183,11 @@ void PictureSession::cancelOrExit() {
         cancelled << QString("%1 waiting command%2").arg(waiting_.size()).arg(waiting_.size() == 1 ? "" : "s");
         waiting_.clear();
         setWaiting();
+        escape_.workEnded();
     }
-    if (cancelled.isEmpty()) return perform(WindowAction::Exit);
-    report("Cancelled " + cancelled.join(" and "));
+    if (!cancelled.isEmpty()) return report("Cancelled " + cancelled.join(" and "));
+    if (escape_.exitsNow()) return perform(WindowAction::Exit);
+    report(EscapeRule::kWarning);
 }
 
 void PictureSession::makeImage(double izbors) {
@@ -209,6 +218,7 @@ bool PictureSession::open(const QString& path) {
 
 void PictureSession::grow(const QString& how, std::function<Recipe(RunObserver&)> run, const QString& openedFrom) {
     growing_ = {true, history_.size() + 1, how, {}, 0};
+    dropFleetingLines();
     emit growthChanged();
     // Opened pictures appear at once; new ones at the window's pace.
     const double pace = openedFrom.isEmpty() ? settings_.pace : 0.0;
@@ -236,7 +246,7 @@ void PictureSession::grow(const QString& how, std::function<Recipe(RunObserver&)
                 grown(recipe, openedFrom);
             });
         },
-        [this] { carryOutWaiting(); });
+        [this] { carryOutHeld(); });
 }
 
 void PictureSession::presentFrame(JobControl& control, const Canvas& canvas) {
@@ -277,7 +287,7 @@ void PictureSession::adoptVariation(const RenderedPicture& picture) {
 
 void PictureSession::keepInHistory(const QString& openedFrom) {
     history_.add({record_.recipe, summarizePicture(record_.recipe), thumbnailOf(toQImage(*picture_)),
-                  QDateTime::currentDateTime(), openedFrom, {}, {}});
+                  QDateTime::currentDateTime(), openedFrom, {}, {}, measureInterest(*picture_)});
     emit historyChanged();
     // Written in the order made, one at a time, so a slow disk never holds
     // up the window or the next picture.
@@ -287,6 +297,7 @@ void PictureSession::keepInHistory(const QString& openedFrom) {
 
 void PictureSession::showFromHistory(int index) {
     if (!history_.show(index)) return;
+    dropFleetingLines();
     emit historyChanged();
     if (history_.showingNewest()) {
         emit shown(toQImage(*picture_));
@@ -304,7 +315,7 @@ void PictureSession::showFromHistory(int index) {
         },
         [this] {
             emit shown(toQImage(*earlier_));
-            carryOutWaiting();
+            carryOutHeld();
         });
 }
 
@@ -315,7 +326,20 @@ const Canvas& PictureSession::shownPicture() const {
 void PictureSession::report(const QString& text, bool failure) {
     status_ = text;
     statusFailed_ = failure;
+    statusFleeting_ = false;
     emit reported(text, failure);
+}
+
+void PictureSession::dropFleetingLines() {
+    if (largeRun_.fleeting && !large_.running()) {
+        largeRun_ = {};
+        emit largeChanged();
+    }
+    if (filmRun_.fleeting && !film_.running()) {
+        filmRun_ = {};
+        emit filmChanged();
+    }
+    if (statusFleeting_) report({});
 }
 
 void PictureSession::saveFailed(const QString& path, const QString& message) {
@@ -343,6 +367,7 @@ void PictureSession::save(const QString& root) {
         case BitmapSave::Outcome::Failed: return saveFailed(saved.path, saved.error);
         case BitmapSave::Outcome::AlreadySaved:
             report(file + " is already saved in " + shownFolder(saved.path));
+            statusFleeting_ = true;
             if (reporter_ != nullptr) reporter_->alreadySaved(saved.path);
             break;
         case BitmapSave::Outcome::Written:
@@ -358,6 +383,7 @@ void PictureSession::keep() {
     const QString already = history_.shown().kept.value(1);
     if (!already.isEmpty() && QFileInfo::exists(already)) {
         report(QFileInfo(already).fileName() + " is already saved in " + shownFolder(already));
+        statusFleeting_ = true;
         if (reporter_ != nullptr) reporter_->alreadySaved(already);
         return;
     }
@@ -381,6 +407,7 @@ void PictureSession::makeLarge() {
     if (!already.isEmpty() && QFileInfo::exists(already)) {
         largeRun_.outcome = "already saved as " + QDir::toNativeSeparators(already);
         largeRun_.saved = true;
+        largeRun_.fleeting = true;
         emit largeChanged();
         return;
     }
@@ -390,11 +417,13 @@ void PictureSession::makeLarge() {
         [this, recipe, index](JobControl& control) {
             QString outcome;
             QString path;
+            bool cancelled = false;
             try {
                 JobObserver observer(control);
                 const RenderedPicture picture = renderFromRecipe(recipe, &observer, everyCore());
                 if (control.cancelled()) {
                     outcome = "not saved, cancelled";
+                    cancelled = true;
                 } else {
                     const SavedPicture file =
                         savePictureToPicturesFolder(*picture.canvas, recipe, picture.state, everyCore());
@@ -406,17 +435,25 @@ void PictureSession::makeLarge() {
                               .arg(Canvas::kWidth * recipe.scale)
                               .arg(Canvas::kHeight * recipe.scale);
             }
-            control.post([this, outcome, path, index, scale = recipe.scale] {
+            control.post([this, outcome, path, cancelled, index, scale = recipe.scale] {
                 largeRun_.outcome = outcome;
+                largeRun_.fleeting = cancelled;
                 largeRun_.saved = !path.isEmpty();
                 if (largeRun_.saved) history_.at(index).kept.insert(scale, path);
             });
         },
-        [this] { emit largeChanged(); });
+        [this] {
+            escape_.workEnded();
+            emit largeChanged();
+        });
     emit largeChanged();
 }
 
-void PictureSession::cancelLarge() { large_.cancel(); }
+void PictureSession::cancelLarge() {
+    if (!large_.running()) return;
+    large_.cancel();
+    report("Cancelled the Large render");
+}
 
 TaskLineState PictureSession::largeLine() const {
     if (largeRun_.scale == 0) return {};
@@ -438,6 +475,7 @@ void PictureSession::startFilm() {
     const ReadyFolder folder = readyVideosFolder();
     if (!already.isEmpty() && QFileInfo::exists(already)) {
         filmRun_.outcome = "already saved as " + QDir::toNativeSeparators(already);
+        filmRun_.fleeting = true;
     } else if (!folder.error.isEmpty()) {
         filmRun_.outcome = "not saved, " + folder.error;
         report("Film not saved: " + folder.error, true);
@@ -453,7 +491,10 @@ void PictureSession::startFilm() {
                 const FilmOutcome made = makeFilm(plan, path, IfTaken::NextFreeName, progress);
                 control.post([this, made, index] { filmMade(made, index); });
             },
-            [this] { emit filmChanged(); });
+            [this] {
+                escape_.workEnded();
+                emit filmChanged();
+            });
     }
     emit filmChanged();
 }
@@ -465,7 +506,10 @@ void PictureSession::filmMade(const FilmOutcome& made, int index) {
             history_.at(index).film = made.path;
             report("Saved the film " + QFileInfo(made.path).fileName() + " in " + shownFolder(made.path));
             break;
-        case FilmOutcome::Result::Cancelled: filmRun_.outcome = "not saved, cancelled"; break;
+        case FilmOutcome::Result::Cancelled:
+            filmRun_.outcome = "not saved, cancelled";
+            filmRun_.fleeting = true;
+            break;
         case FilmOutcome::Result::Failed:
             filmRun_.outcome = "not saved, " + made.error;
             report("Film not saved: " + made.error, true);
@@ -473,7 +517,11 @@ void PictureSession::filmMade(const FilmOutcome& made, int index) {
     }
 }
 
-void PictureSession::cancelFilm() { film_.cancel(); }
+void PictureSession::cancelFilm() {
+    if (!film_.running()) return;
+    film_.cancel();
+    report("Cancelled the film");
+}
 
 TaskLineState PictureSession::filmLine() const {
     if (!filmRun_.started) return {};
@@ -484,26 +532,43 @@ TaskLineState PictureSession::filmLine() const {
 
 void PictureSession::toggleVariations() {
     if (variationsOpen_ || !record_.made) return closeVariations();
+    variationsCentre_ = inCell(toQImage(shownPicture()));
+    variationsOpen_ = true;
+    fillVariations();
+}
+
+void PictureSession::setVariationPart(VariationKind kind) {
+    if (kind == variationPart_) return;
+    variationPart_ = kind;
+    if (variationsOpen_) fillVariations();
+}
+
+void PictureSession::fillVariations() {
     // The variations of the picture shown, the newest or an earlier one.
     const Recipe shown = history_.empty() ? record_.recipe : history_.shown().recipe;
-    variationsCentre_ = inCell(toQImage(shownPicture()));
     for (auto& picture : variationPictures_) picture.reset();
     for (QImage& image : variationImages_) image = {};
-    variationsOpen_ = true;
     ++variationsRound_;
-    // A grid closed a moment ago may still be finishing its pictures.
-    if (variations_.running())
+    variationsNext_.reset();
+    // Eight copies of the picture would be all a fixed part gives.
+    variationPartFixed_ = !variationFree(plannedState(shown), variationPart_);
+    if (variationPartFixed_) {
+        variations_.cancel();
+    } else if (variations_.running()) {
+        // An earlier filling may still be finishing its pictures.
+        variations_.cancel();
         variationsNext_ = shown;
-    else
+    } else {
         makeVariations(shown);
+    }
     emit variationsChanged();
 }
 
 void PictureSession::makeVariations(const Recipe& shown) {
     variations_.start(
-        [this, shown, round = variationsRound_](JobControl& control) {
+        [this, shown, round = variationsRound_, part = variationPart_](JobControl& control) {
             forEachOnThreads(kVariations, everyCore(), control.cancelFlag(), [&](int n) {
-                const Variation variation{VariationKind::Centres, static_cast<std::uint32_t>(n + 1)};
+                const Variation variation{part, static_cast<std::uint32_t>(n + 1)};
                 auto made = std::make_shared<RenderedPicture>(renderFromRecipe(variationRecipe(shown, variation)));
                 control.post([this, n, made, round, small = inCell(toQImage(*made->canvas))] {
                     if (!variationsOpen_ || round != variationsRound_) return;
@@ -542,6 +607,7 @@ void PictureSession::closeVariations() {
     // The pictures under way are finished and dropped.
     variations_.cancel();
     for (auto& picture : variationPictures_) picture.reset();
+    escape_.workEnded();
     emit variationsChanged();
 }
 
