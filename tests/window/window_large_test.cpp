@@ -11,6 +11,7 @@
 #include "platform/pictures_folder.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
+#include "window/escape_rule.h"
 #include "window/task_line.h"
 #include "window_test_support.h"
 
@@ -73,12 +74,15 @@ TEST(WindowLarge, KeyLSavesThePictureAtItsScaleOnceWhileTheWindowGoesOn) {
 }
 
 // L then Escape: the render stops, nothing is saved, the program goes on;
-// Escape again, with nothing running, ends it.
+// Escape again, with nothing running, ends it once two seconds have passed.
+// The cancelled line goes when the next picture starts.
 TEST(WindowLarge, EscapeCancelsTheRenderSavesNothingAndLeavesTheProgramRunning) {
     WindowUnderTest w(0, {}, 16);
     w.start();
     PictureSession& s = w.session();
     const QString name = QString::fromStdString(s.state().imeslike);
+    auto now = std::chrono::steady_clock::time_point{};
+    s.escapeRule().setClock([&] { return now; });
     int exits = 0;
     QObject::connect(&s, &PictureSession::exitRequested, [&] { ++exits; });
     w.press(Qt::Key_L, "l");
@@ -89,6 +93,32 @@ TEST(WindowLarge, EscapeCancelsTheRenderSavesNothingAndLeavesTheProgramRunning) 
     EXPECT_FALSE(s.exited());
     EXPECT_TRUE(w->largeStatus().text().endsWith(": not saved, cancelled")) << w->largeStatus().text().toStdString();
     EXPECT_TRUE(QDir(defaultPicturesFolder()).entryList({name + "-x16*"}, QDir::Files).isEmpty());
+    EXPECT_TRUE(w->largeStatus().isVisible());
+    w.press(Qt::Key_N, "n");
+    EXPECT_FALSE(w->largeStatus().isVisible());
+    now += EscapeRule::kGrace;
+    w.press(Qt::Key_Escape, {});
+    EXPECT_EQ(exits, 1);
+}
+
+// A Large render that finished a moment ago: an Escape meant for it ends
+// nothing and says why; the next one ends the program.
+TEST(WindowLarge, EscapeJustAfterTheRenderFinishedWarnsBeforeItEndsTheProgram) {
+    WindowUnderTest w(0, {}, 2);
+    w.start();
+    PictureSession& s = w.session();
+    auto now = std::chrono::steady_clock::time_point{};
+    s.escapeRule().setClock([&] { return now; });
+    int exits = 0;
+    QObject::connect(&s, &PictureSession::exitRequested, [&] { ++exits; });
+    w.press(Qt::Key_L, "l");
+    ASSERT_TRUE(waitForLarge(s, 300));
+    EXPECT_TRUE(w->largeStatus().text().contains(": saved ")) << w->largeStatus().text().toStdString();
+    now += EscapeRule::kGrace - std::chrono::milliseconds(1);
+    w.press(Qt::Key_Escape, {});
+    EXPECT_EQ(exits, 0);
+    EXPECT_FALSE(s.exited());
+    EXPECT_EQ(w->statusText(), EscapeRule::kWarning);
     w.press(Qt::Key_Escape, {});
     EXPECT_EQ(exits, 1);
 }
