@@ -11,10 +11,22 @@
 #include "cli/sheet_command.h"
 #include "cli/vary_command.h"
 #include "platform/display.h"
-#include "window/frame_main.h"
+#include "frame/frame_main.h"
+#include "frame/frame_over_window.h"
 #include "window/window_main.h"
 
 namespace {
+
+// The window's F11: the art frame over the window's screen, taking on its
+// pace and its history.
+std::unique_ptr<QObject> openFrameFromWindow(QScreen* screen, const momentart::PictureSession& session,
+                                             std::function<void(int made)> left) {
+    momentart::FrameFromWindow from;
+    from.pace = session.settings().pace;
+    from.historyFolder = session.settings().historyFolder;
+    from.historyKeep = session.settings().historyKeep;
+    return momentart::openFrameOverWindow(screen, from, session.state(), session.history(), std::move(left));
+}
 
 // Qt's note that it picked a runtime folder itself is noise to our users.
 void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -145,5 +157,5 @@ int main(int argc, char** argv) {
                                "opening the window\n";
         return runCommand(kCommands[0], argc, argv);
     }
-    return momentart::windowMain(argc, argv);
+    return momentart::windowMain(argc, argv, openFrameFromWindow);
 }

@@ -10,7 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/recipe.h"
-#include "window/frame_session.h"
+#include "frame/frame_session.h"
 #include "window/picture_session.h"
 
 namespace momentart {

@@ -1,6 +1,7 @@
 #include "platform/options.h"
 
 #include <QTextStream>
+#include <cmath>
 
 namespace momentart {
 
@@ -134,6 +135,17 @@ WholeOption wholeOption(const ParsedOptions& options, const QString& name, unsig
                    .arg(low)
                    .arg(high)
                    .arg(options.value(name))};
+}
+
+QString readPace(const ParsedOptions& options, double& pace) {
+    if (!options.has("pace")) return {};
+    const QString text = options.value("pace").trimmed();
+    bool ok = false;
+    const double seconds = text.toDouble(&ok);
+    if (!ok || !std::isfinite(seconds) || seconds < 0)
+        return "--pace must be a number of seconds, 0 or more, not '" + options.value("pace") + "'";
+    pace = seconds;
+    return {};
 }
 
 }  // namespace momentart

@@ -61,4 +61,7 @@ struct WholeOption {
 WholeOption wholeOption(const ParsedOptions& options, const QString& name, unsigned long long low,
                         unsigned long long high, unsigned long long fallback);
 
+// --pace SECONDS, if given, into `pace`: an error line, or an empty string.
+QString readPace(const ParsedOptions& options, double& pace);
+
 }  // namespace momentart

@@ -18,11 +18,10 @@
 
 #include "platform/recipe_file.h"
 #include "platform/worker_pool.h"
-#include "window/frame_window.h"
-#include "window/pacing_observer.h"
+#include "session/pacing_observer.h"
 #include "window/picture_panel.h"
 #include "window/picture_view.h"
-#include "window/screen_facts.h"
+#include "platform/screen_facts.h"
 #include "window/task_line.h"
 #include "window/thumbnail_strip.h"
 #include "window/variation_grid.h"
@@ -207,27 +206,15 @@ void MainWindow::showGridCaption() {
 }
 
 void MainWindow::openFrame() {
-    if (frame_ != nullptr) return;
-    QScreen* screen = this->screen();
-    FrameSettings settings;
-    settings.scale = largestScaleFitting(physicalPixels(*screen));
-    settings.jobs = everyCore();
-    settings.pace = session_->settings().pace;
-    settings.historyFolder = session_->settings().historyFolder;
-    settings.historyKeep = session_->settings().historyKeep;
-    frameSession_ = std::make_unique<FrameSession>(settings, frameSecondsOf(screen));
-    frame_ = std::make_unique<FrameWindow>(*frameSession_);
-    frame_->addLeaveKey(QKeySequence(Qt::Key_F11));
+    if (frame_ != nullptr || !openFrame_) return;
     // Left from inside the frame's own key handling: closed once that is over.
-    connect(frameSession_.get(), &FrameSession::leaveRequested, this, &MainWindow::closeFrame, Qt::QueuedConnection);
-    frame_->showFullScreenOn(screen);
-    frameSession_->startFrom(session_->state(), session_->history());
+    frame_ = openFrame_(screen(), *session_, [this](int made) {
+        QMetaObject::invokeMethod(this, [this, made] { closeFrame(made); }, Qt::QueuedConnection);
+    });
 }
 
-void MainWindow::closeFrame() {
-    const int made = frameSession_ != nullptr ? frameSession_->picturesMade() : 0;
+void MainWindow::closeFrame(int made) {
     frame_.reset();
-    frameSession_.reset();
     activateWindow();
     if (made > 0)
         showStatus(QString("The art frame made %1 picture%2; 'momentart history' lists them")

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "engine/host.h"
@@ -12,17 +13,23 @@
 
 class QLabel;
 class QPushButton;
+class QScreen;
 class QStatusBar;
 
 namespace momentart {
 
-class FrameSession;
-class FrameWindow;
 class TaskLine;
 class PicturePanel;
 class PictureView;
 class ThumbnailStrip;
 class VariationGrid;
+
+// Opens the art frame on `screen`, going on from `session`'s pictures;
+// `left` is told how many pictures it made when it is left. The frame
+// closes when the returned object is destroyed. Main, which sees every
+// front end, gives it: the window and the frame do not know each other.
+using FrameOpener = std::function<std::unique_ptr<QObject>(QScreen* screen, const PictureSession& session,
+                                                           std::function<void(int made)> left)>;
 
 class MainWindow final : public QWidget {
     Q_OBJECT
@@ -39,8 +46,8 @@ public:
     // The widget whose coordinates are the window's drawing coordinates.
     QWidget& client() const { return *client_; }
     QString statusText() const;
-    // The art frame while it is open (key F11), else null.
-    FrameWindow* frame() const { return frame_.get(); }
+    // What F11 opens; without one, F11 does nothing.
+    void setFrameOpener(FrameOpener opener) { openFrame_ = std::move(opener); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -63,7 +70,7 @@ private:
     void fitOnScreen();
     // The art frame over this window's screen, going on from its pictures.
     void openFrame();
-    void closeFrame();
+    void closeFrame(int made);
 
     PictureSession* session_ = nullptr;
     QWidget* client_ = nullptr;
@@ -78,8 +85,8 @@ private:
     QLabel* waiting_ = nullptr;
     QPushButton* back_ = nullptr;
     QPushButton* forward_ = nullptr;
-    std::unique_ptr<FrameSession> frameSession_;
-    std::unique_ptr<FrameWindow> frame_;
+    FrameOpener openFrame_;
+    std::unique_ptr<QObject> frame_;  // the art frame while it is open (key F11), else null
     bool fitPending_ = false;  // restored from maximised, not yet fitted onto the screen
 };
 

@@ -8,7 +8,7 @@
 
 #include <QFrame>
 
-#include "window/picture_history.h"
+#include "session/picture_history.h"
 
 
 class QLabel;

@@ -17,7 +17,7 @@
 #include "platform/recipe_file.h"
 #include "platform/recipe_png.h"
 #include "platform/worker_pool.h"
-#include "window/pacing_observer.h"
+#include "session/pacing_observer.h"
 
 namespace momentart {
 

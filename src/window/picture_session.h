@@ -23,8 +23,8 @@
 #include "platform/renderer.h"
 #include "window/escape_rule.h"
 #include "window/export.h"
-#include "window/history_writer.h"
-#include "window/picture_history.h"
+#include "session/history_writer.h"
+#include "session/picture_history.h"
 #include "window/window_commands.h"
 
 namespace momentart {

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "window/picture_history.h"
+#include "session/picture_history.h"
 
 class QToolButton;
 

@@ -61,17 +61,6 @@ QString takePictureFile(QStringList& arguments) {
 
 }  // namespace
 
-QString readPace(const ParsedOptions& options, double& pace) {
-    if (!options.has("pace")) return {};
-    const QString text = options.value("pace").trimmed();
-    bool ok = false;
-    const double seconds = text.toDouble(&ok);
-    if (!ok || !std::isfinite(seconds) || seconds < 0)
-        return "--pace must be a number of seconds, 0 or more, not '" + options.value("pace") + "'";
-    pace = seconds;
-    return {};
-}
-
 QString windowHelp() {
     QList<QPair<QString, QString>> keys;
     for (const WindowCommand& command : windowCommands())
@@ -119,7 +108,7 @@ QString readWindowSettings(const QStringList& given, WindowSettings& settings, b
     return {};
 }
 
-int windowMain(int argc, char** argv) {
+int windowMain(int argc, char** argv, FrameOpener openFrame) {
     QStringList arguments;
     for (int n = 1; n < argc; ++n) arguments << QString::fromLocal8Bit(argv[n]);
     WindowSettings settings;
@@ -150,6 +139,7 @@ int windowMain(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(MOMENTART_APP_ID);
     SystemClock clock;
     MainWindow window(clock, settings);
+    window.setFrameOpener(std::move(openFrame));
     PictureSession& session = window.session();
     QObject::connect(&session, &PictureSession::exitRequested, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     // Filling the screen first keeps the window full size where no window

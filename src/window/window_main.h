@@ -9,14 +9,12 @@
 
 namespace momentart {
 
-// Opens the window (arguments: the window's options) and runs until "exit".
-int windowMain(int argc, char** argv);
+// Opens the window (arguments: the window's options) and runs until "exit";
+// F11 opens the art frame through `openFrame`.
+int windowMain(int argc, char** argv, FrameOpener openFrame);
 
 // The help text of the window's options.
 QString windowHelp();
-
-// --pace SECONDS, if given, into `pace`: an error line, or an empty string.
-QString readPace(const ParsedOptions& options, double& pace);
 
 // Reads the window's options into `settings`. Returns a one-line error, or
 // an empty string; `help` is set when --help was asked for, and

@@ -19,9 +19,9 @@
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
 #include "platform/system_clock.h"
-#include "window/frame_options.h"
-#include "window/frame_session.h"
-#include "window/frame_window.h"
+#include "frame/frame_options.h"
+#include "frame/frame_session.h"
+#include "frame/frame_window.h"
 
 namespace momentart::testing {
 namespace {

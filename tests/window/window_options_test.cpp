@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "window/pacing_observer.h"
+#include "session/pacing_observer.h"
 #include "window/picture_view.h"
 #include "window/window_main.h"
 #include "window_test_support.h"

@@ -1,4 +1,4 @@
-#include "window/frame_window.h"
+#include "frame/frame_window.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
@@ -9,8 +9,8 @@
 #include <QWindow>
 #include <cmath>
 
-#include "window/frame_keys.h"
-#include "window/screen_inhibition.h"
+#include "frame/frame_keys.h"
+#include "frame/screen_inhibition.h"
 
 namespace momentart {
 

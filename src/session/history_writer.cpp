@@ -1,4 +1,4 @@
-#include "window/history_writer.h"
+#include "session/history_writer.h"
 
 namespace momentart {
 

@@ -1,4 +1,4 @@
-#include "window/pacing_observer.h"
+#include "session/pacing_observer.h"
 
 #include <algorithm>
 #include <thread>

@@ -5,7 +5,7 @@
 #include <QKeySequence>
 #include <QList>
 
-#include "window/frame_session.h"
+#include "frame/frame_session.h"
 
 namespace momentart {
 

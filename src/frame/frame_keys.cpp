@@ -1,4 +1,4 @@
-#include "window/frame_keys.h"
+#include "frame/frame_keys.h"
 
 namespace momentart {
 

@@ -8,7 +8,7 @@
 #include <chrono>
 #include <optional>
 
-#include "window/frame_session.h"
+#include "frame/frame_session.h"
 
 namespace momentart {
 

@@ -1,4 +1,4 @@
-#include "window/frame_session.h"
+#include "frame/frame_session.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,7 +11,7 @@
 #include "platform/qt_text_printer.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
-#include "window/pacing_observer.h"
+#include "session/pacing_observer.h"
 
 namespace momentart {
 

@@ -1,4 +1,4 @@
-#include "window/foreign_window.h"
+#include "frame/foreign_window.h"
 
 #include <QGuiApplication>
 #include <cstdlib>

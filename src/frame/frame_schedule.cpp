@@ -1,4 +1,4 @@
-#include "window/frame_schedule.h"
+#include "frame/frame_schedule.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "window/picture_history.h"
+#include "session/picture_history.h"
 
 namespace momentart {
 

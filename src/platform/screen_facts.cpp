@@ -1,4 +1,4 @@
-#include "window/screen_facts.h"
+#include "platform/screen_facts.h"
 
 #include <QScreen>
 #include <algorithm>

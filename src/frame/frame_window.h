@@ -11,7 +11,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "window/frame_session.h"
+#include "frame/frame_session.h"
 
 class QLabel;
 class QPropertyAnimation;

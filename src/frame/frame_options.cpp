@@ -1,4 +1,4 @@
-#include "window/frame_options.h"
+#include "frame/frame_options.h"
 
 #include <QRegularExpression>
 #include <cmath>
@@ -6,8 +6,7 @@
 
 #include "engine/generation/catalogue.h"
 #include "platform/options.h"
-#include "window/frame_keys.h"
-#include "window/window_main.h"
+#include "frame/frame_keys.h"
 
 namespace momentart {
 

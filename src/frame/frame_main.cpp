@@ -1,4 +1,4 @@
-#include "window/frame_main.h"
+#include "frame/frame_main.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -12,10 +12,10 @@
 #include "platform/history_store.h"
 #include "platform/interrupt.h"
 #include "platform/worker_pool.h"
-#include "window/foreign_window.h"
-#include "window/frame_options.h"
-#include "window/frame_window.h"
-#include "window/screen_facts.h"
+#include "frame/foreign_window.h"
+#include "frame/frame_options.h"
+#include "frame/frame_window.h"
+#include "platform/screen_facts.h"
 
 namespace momentart {
 

@@ -1,4 +1,4 @@
-#include "window/screen_inhibition.h"
+#include "frame/screen_inhibition.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

@@ -21,9 +21,9 @@
 #include "engine/state.h"
 #include "platform/background_job.h"
 #include "platform/history_store.h"
-#include "window/frame_schedule.h"
-#include "window/history_writer.h"
-#include "window/picture_history.h"
+#include "frame/frame_schedule.h"
+#include "session/history_writer.h"
+#include "session/picture_history.h"
 
 namespace momentart {
 
