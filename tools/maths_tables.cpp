@@ -3,7 +3,9 @@
 // (src/maths/atan_cells.h: the Taylor coefficients of atan at each cell's
 // midpoint) to FOLDER/atan_table.inc and the general power's
 // (src/maths/pow_table.h: logarithms and powers of 2) to
-// FOLDER/pow_table.inc.
+// FOLDER/pow_table.inc, and the accurate path's constants
+// (src/maths/accurate/constants.h: 2/pi, pi/4 and ln 2 as 32-bit limbs) to
+// FOLDER/accurate_constants.inc.
 //   momentart_maths_tables FOLDER
 #include <mpfr.h>
 
@@ -11,6 +13,7 @@
 #include <cstdio>
 #include <string>
 
+#include "maths/accurate/constants.h"
 #include "maths/atan_cells.h"
 #include "maths/pow_table.h"
 
@@ -161,6 +164,43 @@ void writePowTable(std::FILE* out) {
     mpfr_clear(v);
 }
 
+// The first `count` 32-bit limbs of the binary fraction of `value` in
+// [1/2, 1), truncated, as exact integer literals.
+void writeLimbs(std::FILE* out, mpfr_srcptr value, int count) {
+    mpfr_t v;
+    mpfr_init2(v, mpfr_get_prec(value));
+    mpfr_set(v, value, MPFR_RNDN);
+    std::fputs("{", out);
+    for (int i = 0; i < count; ++i) {
+        mpfr_mul_2ui(v, v, 32, MPFR_RNDN);  // exact
+        const unsigned long limb = mpfr_get_ui(v, MPFR_RNDZ);
+        mpfr_sub_ui(v, v, limb, MPFR_RNDN);  // exact
+        std::fprintf(out, "%s0x%08lxu", i % 8 == 0 ? "\n" : " ", limb);
+        if (i + 1 < count) std::fputs(",", out);
+    }
+    std::fputs("}", out);
+    mpfr_clear(v);
+}
+
+void writeAccurateConstants(std::FILE* out) {
+    using namespace accurate;
+    std::fputs("// Made by tools/maths_tables.cpp when the program is built.\n{\n", out);
+    mpfr_t v;
+    mpfr_init2(v, 32 * kTwoOverPiLimbs + 64);
+    mpfr_const_pi(v, MPFR_RNDN);
+    mpfr_ui_div(v, 2, v, MPFR_RNDN);
+    writeLimbs(out, v, kTwoOverPiLimbs);
+    std::fputs(",\n", out);
+    mpfr_const_pi(v, MPFR_RNDN);
+    mpfr_div_2ui(v, v, 2, MPFR_RNDN);
+    writeLimbs(out, v, kConstantLimbs);
+    std::fputs(",\n", out);
+    mpfr_const_log2(v, MPFR_RNDN);
+    writeLimbs(out, v, kConstantLimbs);
+    std::fputs("\n}\n", out);
+    mpfr_clear(v);
+}
+
 // Writes one table to `path`; false, with the reason on stderr, if it could not.
 bool writeFile(const std::string& path, void (*table)(std::FILE*)) {
     std::FILE* out = std::fopen(path.c_str(), "w");
@@ -186,7 +226,8 @@ int main(int argc, char** argv) {
     }
     const std::string folder = argv[1];
     const bool written = writeFile(folder + "/atan_table.inc", writeAtanTable) &&
-                         writeFile(folder + "/pow_table.inc", writePowTable);
+                         writeFile(folder + "/pow_table.inc", writePowTable) &&
+                         writeFile(folder + "/accurate_constants.inc", writeAccurateConstants);
     mpfr_free_cache();
     return written ? 0 : 1;
 }

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "engine/failure.h"
+
 namespace momentart {
 
 long visitsShownByFrame(int frame, int frames, long visits) {
@@ -19,7 +21,7 @@ GrowthFrames::GrowthFrames(int width, int height, int frames, FrameSink sink, St
 void GrowthFrames::lineFinal(const Canvas& canvas, const VisitLine& line, long visitsBefore) {
     // A split run made again in order tells the lines it told before.
     if (visitsBefore + line.visits() <= shown_) return;
-    if (visitsBefore > shown_) throw std::logic_error("growth frames: a line was told out of order");
+    if (visitsBefore > shown_) fail<std::logic_error>("growth frames: a line was told out of order");
     long visit = visitsBefore;
     line.forEach([&](int column, int row) {
         if (visit++ < shown_) return;

@@ -6,12 +6,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <exception>
 #include <memory>
-#include <thread>
 #include <vector>
 
 #include "engine/stamp.h"
+#include "engine/threads.h"
 
 namespace momentart {
 
@@ -87,26 +86,6 @@ Sums sumRows(const Measured& m, int first, int end, Counts& buckets) {
     return sums;
 }
 
-// Calls work(t) for t = 0..threads-1, each on its own thread (the caller's
-// among them), waits for all, then throws what one of them threw.
-template <typename Work>
-void onThreads(int threads, const Work& work) {
-    std::vector<std::exception_ptr> failures(static_cast<std::size_t>(threads));
-    const auto guarded = [&](int t) {
-        try {
-            work(t);
-        } catch (...) {
-            failures[t] = std::current_exception();
-        }
-    };
-    std::vector<std::thread> helpers;
-    for (int t = 1; t < threads; ++t) helpers.emplace_back(guarded, t);
-    guarded(0);
-    for (std::thread& helper : helpers) helper.join();
-    for (const std::exception_ptr& failure : failures)
-        if (failure) std::rethrow_exception(failure);
-}
-
 // The pixel count of the most common colour. Each thread's rows (`bands`,
 // with their bucket counts) go into the buckets; then the threads count
 // the buckets in turns of about equal sizes.
@@ -166,7 +145,7 @@ Interest measureInterest(const Canvas& canvas, int jobs) {
     if (count == 0) return {};
 
     // Rows shared out evenly: thread t has rows bands[t]..bands[t + 1]-1.
-    const int threads = std::clamp(std::min(jobs, m.rows / kRowsAThread), 1, m.rows);
+    const int threads = std::clamp(std::min(usableThreads(jobs), m.rows / kRowsAThread), 1, m.rows);
     std::vector<int> bands(static_cast<std::size_t>(threads) + 1);
     for (int t = 0; t <= threads; ++t) bands[t] = static_cast<int>(static_cast<std::int64_t>(m.rows) * t / threads);
     std::vector<Sums> shares(static_cast<std::size_t>(threads));

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "engine/decimal_number.h"
 #include "engine/generation/catalogue.h"
 #include "engine/generation/run.h"
 #include "engine/generation/variation.h"
@@ -160,11 +161,9 @@ const ValueFormat kNumber{
         return std::string(text, result.ptr);
     },
     [](std::string_view text, Recipe& r, const RecipeKey& key) {
-        double value = 0;
-        const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
-            return false;
-        r.before.*key.number = value;
+        const std::optional<double> value = readDecimalNumber(text);
+        if (!value) return false;
+        r.before.*key.number = *value;
         return true;
     },
     "a finite decimal number"};

@@ -6,7 +6,7 @@
 
 #include "engine/generation/catalogue.h"
 #include "platform/options.h"
-#include "frame/frame_keys.h"
+#include "session/commands.h"
 
 namespace momentart {
 
@@ -97,7 +97,8 @@ QString readFrameRequest(const QStringList& arguments, const QString& screensave
 
 QString frameHelp() {
     QList<QPair<QString, QString>> keys;
-    for (const FrameKey& key : frameKeys()) keys.append({key.key.toString(), key.help});
+    for (const SessionCommand& command : sessionCommands())
+        if (std::holds_alternative<FrameAction>(command.action)) keys.append({command.key.toString(), command.help});
     return "usage: momentart frame [--every DURATION|--on-the-minute] [--seed S] [--type T] [--screen N] [options]\n"
            "       momentart frame --window-id ID [options]\n"
            "Fills the screen with pictures, one after another, on a black field: each made at the\n"

@@ -5,30 +5,15 @@
 
 #include "engine/generation/catalogue.h"
 #include "engine/interest.h"
-#include "engine/picture_summary.h"
 #include "engine/startup.h"
 #include "platform/image_convert.h"
 #include "platform/qt_text_printer.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
+#include "session/export_job.h"
 #include "session/pacing_observer.h"
 
 namespace momentart {
-
-namespace {
-
-// Hears the frame's cancel only (a picture measured, not shown).
-class CancelObserver final : public RunObserver {
-public:
-    explicit CancelObserver(const JobControl& control) : control_(control) {}
-    void progress(const Canvas&, long, long) override {}
-    bool stopRequested() override { return control_.cancelled(); }
-
-private:
-    const JobControl& control_;
-};
-
-}  // namespace
 
 FrameSession::FrameSession(const FrameSettings& settings, double frameSeconds, QObject* parent)
     : QObject(parent),
@@ -43,8 +28,12 @@ FrameSession::FrameSession(const FrameSettings& settings, double frameSeconds, Q
     // The minute must not be reached early.
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &FrameSession::timerFired);
+    // As the window's: the first file that makes a picture again stays its own.
     connect(&historyWriter_, &HistoryWriter::written, this, [this](int index, const QString& path) {
-        history_.at(index).recipeFile = path;
+        HistoryPicture& picture = history_.at(index);
+        if (!picture.recipeFile.isEmpty()) return;
+        picture.recipeFile = path;
+        emit historyChanged();
     });
     connect(&historyWriter_, &HistoryWriter::failed, this, [this](const QString& error) {
         report("History is not kept on disk this session: " + error);
@@ -180,7 +169,7 @@ RunOptions FrameSession::runOptions() const {
 
 PictureMoment FrameSession::firstNotDull(JobControl& control, PictureMoment moment, FrameSchedule& schedule,
                                          int& skipped) {
-    CancelObserver observer(control);
+    ExportProgress observer(control);  // hears the frame's cancel
     for (; skipped < kMostDullInARow && !control.cancelled(); ++skipped) {
         // Made from a copy of the live state: a skipped picture leaves no trace.
         GenerationState trial = state_;
@@ -222,7 +211,7 @@ void FrameSession::grown(const Recipe& recipe, const FrameSchedule& schedule, in
     dullSkipped_ += skipped;
     ++made_;
     const QImage image = toQImage(*picture_);
-    history_.add({recipe, summarizePicture(recipe), thumbnailOf(image), QDateTime::currentDateTime(), {}, {}, {}, {}});
+    history_.add(madeNow(recipe, image));
     historyWriter_.add(history_.size() - 1, recipe, QString::fromStdString(history_.shown().summary.name));
     if (skipped == kMostDullInARow) report(QString("%1 dull pictures in a row; this one is shown").arg(skipped));
     emit shown(image);
@@ -252,7 +241,7 @@ void FrameSession::showFromHistory(int index) {
     // Made again from its recipe at once, on every core.
     remaker_.start(
         [this, recipe = shownRecipe()](JobControl& control) {
-            CancelObserver observer(control);
+            ExportProgress observer(control);  // hears the frame's cancel
             QtTextPrinter printer;
             remake(recipe, earlierState_, *earlier_, &printer, &observer, settings_.jobs);
         },
@@ -266,8 +255,7 @@ void FrameSession::showFromHistory(int index) {
 void FrameSession::keep() {
     if (history_.empty()) return;
     HistoryPicture& picture = history_.shown();
-    const QString already = picture.kept.value(settings_.scale);
-    if (!already.isEmpty() && QFileInfo::exists(already))
+    if (const QString already = stillSaved(picture.kept.value(settings_.scale)); !already.isEmpty())
         return report(QFileInfo(already).fileName() + " is already saved");
     const SavedPicture saved =
         savePictureToPicturesFolder(shownPicture(), shownRecipe(), showingLive() ? state_ : earlierState_);

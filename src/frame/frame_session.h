@@ -22,6 +22,7 @@
 #include "platform/background_job.h"
 #include "platform/history_store.h"
 #include "frame/frame_schedule.h"
+#include "session/commands.h"
 #include "session/history_writer.h"
 #include "session/picture_history.h"
 
@@ -37,17 +38,6 @@ struct FrameSettings {
     bool skipDull = false; // dull pictures (engine/interest.h) are made but never shown
     QString historyFolder; // where each picture's recipe is kept; empty: nowhere
     int historyKeep = kHistoryKeep;
-};
-
-// What a key of the frame does.
-enum class FrameAction {
-    NewImage,     // a new picture of a random type (or of --type) now
-    RepeatType,   // a new picture of the same type now
-    Back,         // the picture before the one shown
-    Forward,      // the picture after the one shown
-    PauseResume,  // stop or restart the timer of new pictures
-    Keep,         // save the picture shown as a PNG with its recipe, at the frame's scale
-    Leave,        // end the frame
 };
 
 // After this many dull pictures in a row the next is shown all the same.
@@ -93,6 +83,8 @@ signals:
     void captionChanged();
     // A picture has been finished (or made again) and is on screen.
     void pictureShown();
+    // A picture of the history learnt the file that makes it again.
+    void historyChanged();
     void leaveRequested();
 
 private:

@@ -9,7 +9,6 @@
 #include <QWindow>
 #include <cmath>
 
-#include "frame/frame_keys.h"
 #include "frame/screen_inhibition.h"
 
 namespace momentart {
@@ -50,9 +49,11 @@ FrameWindow::FrameWindow(FrameSession& session, QWidget* parent) : QWidget(paren
     connect(&pointerTimer_, &QTimer::timeout, this, [this] { setCursor(Qt::BlankCursor); });
     pointerTimer_.start(kPointerMilliseconds);
 
-    for (const FrameKey& key : frameKeys()) {
-        auto* shortcut = new QShortcut(key.key, this);
-        const FrameAction action = key.action;
+    for (const SessionCommand& command : sessionCommands()) {
+        const auto* own = std::get_if<FrameAction>(&command.action);
+        if (own == nullptr) continue;
+        auto* shortcut = new QShortcut(command.key, this);
+        const FrameAction action = *own;
         connect(shortcut, &QShortcut::activated, &session_, [this, action] { session_.perform(action); });
     }
     connect(&session_, &FrameSession::shown, this, &FrameWindow::showImage);

@@ -1,7 +1,7 @@
 // The art frame on screen: the picture of a frame session at the centre of
 // a black field, pixel for pixel in the screen's own pixels; a caption that
 // fades in at a change and out after a while; a pointer that hides when the
-// mouse rests; the keys of frameKeys(). Full screen on a monitor of its own
+// mouse rests; the frame's keys of sessionCommands(). Full screen on a monitor of its own
 // (the desktop is asked not to blank it meanwhile), or filling the window a
 // screensaver gives.
 #pragma once

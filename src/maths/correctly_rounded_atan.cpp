@@ -1,7 +1,7 @@
 // atan x, correctly rounded: a quick evaluation in double-double arithmetic
 // with a bound on its error decides all but about one call in two hundred
-// (Ziv's rounding test); LLVM's C library's atan2(x, 1), correctly rounded
-// but slower, decides the rest.
+// (Ziv's rounding test); the accurate path (maths/accurate.h), correctly
+// rounded but slower, decides the rest.
 //
 // Error analysis (u = 2^-53), for a = |x| in [2^-27, 2^1000].
 //
@@ -48,16 +48,15 @@
 //
 // Outside [2^-27, 2^1000]: below, atan x = x - x^3/3 + ... rounds to x (x^2/3
 // < 2^-55.5 of x, below half a unit even at a power of 2); above, infinite
-// and NaN, the library's atan2.
+// and NaN, the accurate path.
 #include "maths/correctly_rounded_atan.h"
 
 #include <cmath>
 
+#include "maths/accurate.h"
 #include "maths/atan_cells.h"
 #include "maths/double_double.h"
 #include "maths/quick_evaluation.h"
-
-extern "C" double momentart_llvmlibc_atan2(double, double);
 
 namespace momentart::maths {
 
@@ -122,9 +121,9 @@ struct InnerCell {
 MOMENTART_WITH_FMA double correctlyRoundedAtan(double x) {
     const double a = std::fabs(x);
     if (a < 0x1p-27) return x;
-    if (!(a <= 0x1p1000)) return momentart_llvmlibc_atan2(x, 1.0);
+    if (!(a <= 0x1p1000)) return accurate::atan(x);
     const double magnitude = quickAtan(a);
-    if (std::isnan(magnitude)) return momentart_llvmlibc_atan2(x, 1.0);
+    if (std::isnan(magnitude)) return accurate::atan(x);
     return x < 0 ? -magnitude : magnitude;
 }
 

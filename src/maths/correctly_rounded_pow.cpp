@@ -7,7 +7,7 @@
 // quick evaluation (about 2^-64) decides all but about one call in a
 // thousand; an accurate one in double-double arithmetic (about 2^-74)
 // decides those but about one in 2^18 of them, and results exactly halfway
-// between two doubles; the reference (MPFR) decides the rest.
+// between two doubles; the accurate path (maths/accurate.h) decides the rest.
 //
 // Error analysis (u = 2^-53; each double-double operation is within a
 // relative 2^-100, see double_double.h).
@@ -65,7 +65,7 @@
 // |t| <= 709 is checked first, so 2^(k >> 7) times the rounded R is a
 // normal double and the scaling is exact; outside, the result overflows,
 // underflows or is near either, and is decided accordingly or by the
-// reference.
+// accurate path.
 #include "maths/correctly_rounded_pow.h"
 
 #include <cmath>
@@ -73,10 +73,11 @@
 #include <cstring>
 #include <limits>
 
+#include "maths/accurate.h"
 #include "maths/double_double.h"
 #include "maths/pow_table.h"
+#include "maths/pow_special_cases.h"
 #include "maths/quick_evaluation.h"
-#include "maths/reference.h"
 
 namespace momentart::maths {
 
@@ -208,10 +209,6 @@ double rounded(DoubleDouble r, double relativeBound, int exponent) {
 }
 
 
-bool isWhole(double v) { return v == std::trunc(v); }
-// Halving is exact, so a whole v is odd when its half is not whole.
-bool isOdd(double v) { return isWhole(v) && !isWhole(v * 0.5); }
-
 // |x|^y for finite x != 0, |x| != 1 and finite y != 0; NaN when undecided.
 double magnitudePower(double a, double y) {
     if (std::fabs(y) > 0x1p64) return (a > 1) == (y > 0) ? HUGE_VAL : 0.0;  // |t| > 2^11
@@ -233,27 +230,15 @@ double magnitudePower(double a, double y) {
 }  // namespace
 
 double correctlyRoundedPow(double x, double y) {
-    // The C library's special cases (C99 Annex F).
-    if (y == 0 || x == 1) return 1.0;
-    if (std::isnan(x) || std::isnan(y)) return x + y;
-    if (x == 0 || std::isinf(x)) {
-        const bool large = (x == 0) == (y < 0);
-        const double magnitude = large ? HUGE_VAL : 0.0;
-        return isOdd(y) && std::signbit(x) ? -magnitude : magnitude;
-    }
-    if (std::isinf(y)) {
-        const double a = std::fabs(x);
-        if (a == 1) return 1.0;
-        return (a > 1) == (y > 0) ? HUGE_VAL : 0.0;
-    }
-    if (x < 0 && !isWhole(y)) return kUndecided;
+    double special = 0;
+    if (powSpecialCase(x, y, special)) return special;
     // Exact or correctly rounded by one operation.
     if (y == 1) return x;
     if (y == 2) return x * x;
     if (y == -1) return 1 / x;
     if (y == 0.5 && x > 0) return std::sqrt(x);
     const double magnitude = std::fabs(x) == 1 ? 1.0 : magnitudePower(std::fabs(x), y);
-    if (std::isnan(magnitude)) return reference(Function::Pow, x, y);
+    if (std::isnan(magnitude)) return accurate::pow(x, y);
     return x < 0 && isOdd(y) ? -magnitude : magnitude;
 }
 

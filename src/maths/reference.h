@@ -1,7 +1,7 @@
 // The definition itself, evaluated with MPFR: the exact result rounded once
 // to a double (53 bits, the double's exponent range and its subnormals).
-// Slow; used for the few powers the fast evaluation cannot decide, and for
-// every function on a processor that cannot run the fast ones.
+// Slow; the tests' reference, and every function's evaluation on a
+// processor that cannot run the fast ones.
 #pragma once
 
 namespace momentart::maths {

@@ -1,9 +1,24 @@
 #include "session/picture_history.h"
 
+#include <QFileInfo>
+
 namespace momentart {
+
+QString stillSaved(const QString& file) { return !file.isEmpty() && QFileInfo::exists(file) ? file : QString(); }
 
 QImage thumbnailOf(const QImage& picture) {
     return picture.scaled(kThumbnailSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+HistoryPicture madeNow(const Recipe& recipe, const QImage& picture, const QString& openedFrom) {
+    return {.recipe = recipe,
+            .summary = summarizePicture(recipe),
+            .thumbnail = thumbnailOf(picture),
+            .made = QDateTime::currentDateTime(),
+            .recipeFile = openedFrom,
+            .kept = {},
+            .film = {},
+            .interest = {}};
 }
 
 void PictureHistory::add(HistoryPicture picture) {

@@ -27,9 +27,17 @@ struct HistoryPicture {
     std::optional<Interest> interest;  // how much there is to look at; unset where not measured
 };
 
+// `file` when it is still on the disk: a picture saved there once is not
+// written again; empty otherwise.
+QString stillSaved(const QString& file);
+
 // The size of a picture's thumbnail, and the thumbnail itself.
 inline constexpr QSize kThumbnailSize{80, 60};
 QImage thumbnailOf(const QImage& picture);
+
+// A picture just made from `recipe` (or opened, when `openedFrom` names its
+// file), as the history keeps it: nothing saved of it yet.
+HistoryPicture madeNow(const Recipe& recipe, const QImage& picture, const QString& openedFrom = {});
 
 class PictureHistory {
 public:

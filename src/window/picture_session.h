@@ -2,8 +2,8 @@
 // generation state kept for the life of the program, Picture1 and Picture2,
 // the history and its folder, the commands waiting their turn, the work in
 // the background (a picture growing, an earlier one made again, the
-// variations, a Large render, history files) and what saves may write. The
-// widgets show it and pass it commands; it tells them what changed.
+// variations, a Large render, a film, history files) and what saves may
+// write. The widgets show it and pass it commands; it tells them what changed.
 #pragma once
 
 #include <QImage>
@@ -21,6 +21,7 @@
 #include "platform/background_job.h"
 #include "platform/film_maker.h"
 #include "platform/renderer.h"
+#include "session/export_job.h"
 #include "window/escape_rule.h"
 #include "window/export.h"
 #include "session/history_writer.h"
@@ -65,31 +66,6 @@ struct GrowingPicture {
     QString how;          // "new image", "repeat the same type", "opened from a file"
     QString name;         // empty until the run has named it
     int type = 0;         // 0 until the run has chosen it
-};
-
-// A line under the picture that follows work in the background (a Large
-// render, a film): whose it is and how far it has come, or how it ended.
-struct TaskLineState {
-    bool shown = false;    // false until the first such work starts
-    bool running = false;  // it can be cancelled
-    QString text;
-};
-
-// The film under way or last finished, for the line under the picture.
-struct FilmRun {
-    bool started = false;
-    QString pictureName;  // the picture it belongs to
-    QString outcome;      // empty while running: "saved <path>", or why not
-    bool fleeting = false;  // it left nothing (cancelled, already saved): gone once another picture is shown
-};
-
-// The Large render under way or last finished, for the line under the picture.
-struct LargeRun {
-    int scale = 0;        // 0: none yet
-    QString pictureName;  // the picture it belongs to
-    QString outcome;      // empty while running: "saved <path>", or why not
-    bool saved = false;   // the picture is in a file (now or before)
-    bool fleeting = false;  // it left nothing (cancelled, already saved): gone once another picture is shown
 };
 
 class PictureSession final : public QObject {
@@ -161,7 +137,6 @@ public:
 
     bool largeRunning() const { return large_.running(); }
     double largeFraction() const { return large_.fraction(); }
-    const LargeRun& largeRun() const { return largeRun_; }
     // The lines under the picture of the Large render and of the film.
     TaskLineState largeLine() const;
     TaskLineState filmLine() const;
@@ -219,7 +194,7 @@ private:
     void keep();
     void makeLarge();
     void startFilm();
-    void filmMade(const FilmOutcome& made, int index);
+    void filmMade(const ExportJob::Ended& made, int index);
     void toggleVariations();
     // The grid's cells emptied and made again, of the part chosen.
     void fillVariations();
@@ -265,10 +240,9 @@ private:
     VariationKind variationPart_ = VariationKind::Centres;
     bool variationPartFixed_ = false;
 
-    BackgroundJob large_;
-    LargeRun largeRun_;
-    BackgroundJob film_;
-    FilmRun filmRun_;
+    ExportJob large_;
+    int largeScale_ = 0;  // of the Large render under way or last finished
+    ExportJob film_;
 
     QString status_;
     bool statusFailed_ = false;

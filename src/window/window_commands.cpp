@@ -1,5 +1,7 @@
 #include "window/window_commands.h"
 
+#include <algorithm>
+
 #include "engine/startup.h"
 #include "window/picture_panel.h"
 
@@ -18,48 +20,63 @@ QString describeKey(const WindowCommand& command) {
     return command.caption + " - " + command.help;
 }
 
-const QList<WindowCommand>& windowCommands() {
+namespace {
+
+// Where a button lies; a command's button takes its caption from the table.
+struct ButtonPlace {
+    const char* control;
+    QRect twips;
+    WindowAction action;
+    CommandArea area;
+    QString caption;  // a wide text button's (action None)
+};
+
+WindowCommand commandAt(const ButtonPlace& place) {
+    const SessionCommand* command = windowCommandOf(place.action);
+    if (command == nullptr) return {place.control, place.caption, place.twips, {}, place.action, place.area, nullptr};
+    return {place.control, command->caption, place.twips, command->key, place.action, place.area, command->help};
+}
+
+QList<WindowCommand> joinedCommands() {
     using enum WindowAction;
     constexpr CommandArea form1 = CommandArea::Form1;
     constexpr CommandArea panel = CommandArea::Panel;
     constexpr int kPanelRow = kPanelButtonsTop * kTwipsPerPixel;  // the panel's row of buttons
-    static const QList<WindowCommand> table = {
-        {"Command1", attributionCaption(), {120, 240, 8055, 375}, {}, None, form1, nullptr},
-        {"Command2", "CREATE YOUR OWN ARTWORK BY CHOOSING THE RIGHT MOMENT OF PROCESS START",
-         {120, 840, 8055, 375}, {}, None, form1, nullptr},
-        {"Command3", "REAL TIME ENTIRELY COMPUTER GENERATED IMAGE USING MATHEMATICAL ALGORITHMS",
-         {120, 10200, 8055, 375}, {}, None, form1, nullptr},
-        {"Command5", "new image", {120, 1440, 1095, 255}, QKeySequence(Qt::Key_N), NewImage, form1,
-         "a new picture of a random type"},
-        {"Command6", "exit", {5640, 1440, 615, 255}, {}, Exit, form1, "end the program"},
-        {"Command4", "repeat the same type", {1320, 1440, 1815, 255}, QKeySequence(Qt::Key_R), RepeatType,
-         form1, "a new picture of the same type"},
-        {"Command7", "save on D:", {3240, 1440, 1095, 255}, QKeySequence(Qt::Key_D), SaveOnD, form1,
-         "save the picture shown as a 24-bit bitmap, with its recipe beside it"},
-        {"Command8", "save on C:", {4440, 1440, 1095, 255}, QKeySequence(Qt::Key_C), SaveOnC, form1,
-         "the same, on the other drive"},
-        {"Back", "Back", {180, kPanelRow, 870, 390}, QKeySequence(Qt::Key_Left), Back, panel,
-         "show the picture made before this one"},
-        {"Forward", "Forward", {1140, kPanelRow, 870, 390}, QKeySequence(Qt::Key_Right), Forward, panel,
-         "show the picture made after this one"},
-        {"SavePng", "Keep", {2100, kPanelRow, 870, 390}, QKeySequence(Qt::CTRL | Qt::Key_S), SavePng, panel,
-         "save the picture shown as a PNG carrying its recipe, in the momentart folder of Pictures"},
-        {"Large", "Large", {3060, kPanelRow, 870, 390}, QKeySequence(Qt::Key_L), Large, panel,
-         "make the picture shown again at a print scale in the background and save it as a PNG with its "
-         "recipe"},
-        {"Variations", "Variations", {4020, kPanelRow, 870, 390}, QKeySequence(Qt::Key_V), Variations, panel,
-         "show the picture amid eight of its centres variations; click one, or move with the arrow keys "
-         "and press Enter or 1-9, to take it"},
-        {"Film", "Film", {4980, kPanelRow, 870, 390}, QKeySequence(Qt::Key_F), Film, panel,
-         "make a film of the picture shown growing, in the background, and save it as an MP4 in the momentart "
-         "folder of Videos"},
-        {nullptr, "art frame", {}, QKeySequence(Qt::Key_F11), ArtFrame, form1,
-         "the pictures full screen at the largest whole scale, a new one every minute, going on from "
-         "this window; F11, Escape or Q come back (see 'momentart frame --help')"},
-        {nullptr, "cancel or exit", {}, QKeySequence(Qt::Key_Escape), CancelOrExit, form1,
-         "cancel what is running (a Large render, a film, the variations, commands waiting their turn); with "
-         "nothing running, end the program"},
+    const QList<ButtonPlace> places = {
+        {"Command1", {120, 240, 8055, 375}, None, form1, attributionCaption()},
+        {"Command2", {120, 840, 8055, 375}, None, form1,
+         "CREATE YOUR OWN ARTWORK BY CHOOSING THE RIGHT MOMENT OF PROCESS START"},
+        {"Command3", {120, 10200, 8055, 375}, None, form1,
+         "REAL TIME ENTIRELY COMPUTER GENERATED IMAGE USING MATHEMATICAL ALGORITHMS"},
+        {"Command5", {120, 1440, 1095, 255}, NewImage, form1, {}},
+        {"Command6", {5640, 1440, 615, 255}, Exit, form1, {}},
+        {"Command4", {1320, 1440, 1815, 255}, RepeatType, form1, {}},
+        {"Command7", {3240, 1440, 1095, 255}, SaveOnD, form1, {}},
+        {"Command8", {4440, 1440, 1095, 255}, SaveOnC, form1, {}},
+        {"Back", {180, kPanelRow, 870, 390}, Back, panel, {}},
+        {"Forward", {1140, kPanelRow, 870, 390}, Forward, panel, {}},
+        {"SavePng", {2100, kPanelRow, 870, 390}, SavePng, panel, {}},
+        {"Large", {3060, kPanelRow, 870, 390}, Large, panel, {}},
+        {"Variations", {4020, kPanelRow, 870, 390}, Variations, panel, {}},
+        {"Film", {4980, kPanelRow, 870, 390}, Film, panel, {}},
     };
+    QList<WindowCommand> joined;
+    for (const ButtonPlace& place : places) joined.append(commandAt(place));
+    // The window's commands without a button are keys only.
+    for (const SessionCommand& command : sessionCommands()) {
+        const auto* action = std::get_if<WindowAction>(&command.action);
+        if (action == nullptr) continue;
+        const bool placed = std::any_of(places.begin(), places.end(),
+                                        [&](const ButtonPlace& place) { return place.action == *action; });
+        if (!placed) joined.append({nullptr, command.caption, {}, command.key, *action, form1, command.help});
+    }
+    return joined;
+}
+
+}  // namespace
+
+const QList<WindowCommand>& windowCommands() {
+    static const QList<WindowCommand> table = joinedCommands();
     return table;
 }
 

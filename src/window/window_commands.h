@@ -1,6 +1,7 @@
-// The buttons of Form1 and the keys that stand for them. Each command is
-// described once here; the window builds its buttons, their places, the
-// tab order and the keyboard shortcuts from this table.
+// The buttons of Form1 and the keys that stand for them: where each button
+// lies, joined with its command's caption, key and help from the one table
+// of commands (session/commands.h). The window builds its buttons, their
+// places, the tab order and the keyboard shortcuts from this list.
 #pragma once
 
 #include <QKeySequence>
@@ -8,28 +9,9 @@
 #include <QRect>
 #include <QString>
 
-namespace momentart {
+#include "session/commands.h"
 
-// What pressing a button (or its key) does.
-enum class WindowAction {
-    None,        // a wide text button: nothing
-    NewImage,    // izbors = 0, then one run
-    RepeatType,  // izbors = 1, then one run
-    SaveOnD,     // saveimage with drive D:
-    SaveOnC,     // saveimage with drive C:
-    Exit,        // clear the window, then end the program
-    CancelOrExit,  // Escape: cancel what runs in the background or waits; with nothing, Exit
-    SavePng,     // "Keep": save as a PNG carrying its recipe, in the Pictures folder
-    Back,        // show the picture made before the one shown
-    Forward,     // show the picture made after the one shown
-    ShowPicture, // a thumbnail was clicked (no button or key of its own)
-    OpenFile,    // a picture file was dropped on the window (no button or key)
-    Variations,  // show or hide the grid of the picture's centres variations
-    TakeVariation,  // a variation chosen in the grid (no button or key of its own)
-    Large,       // the picture at a print scale, in the background, saved as a PNG
-    Film,        // the picture growing as an MP4, in the background, saved in Videos
-    ArtFrame,    // the art frame: pictures full screen, going on from the window's
-};
+namespace momentart {
 
 // Where a command's button lies: on Form1 (window pixels) or in the panel
 // right of the picture (panel pixels).
@@ -51,7 +33,8 @@ struct WindowCommand {
     const char* help;     // what it does, for --help and the button's tooltip
 };
 
-// Form1's eight buttons in tab order, then the panel's buttons.
+// Form1's eight buttons in tab order, then the panel's buttons, then the
+// commands that are a key only.
 const QList<WindowCommand>& windowCommands();
 
 // The caption of Command1: the attribution with the author's addresses.

@@ -24,12 +24,11 @@
 // disagree, the picture is made again on one thread from the start.
 #include <algorithm>
 #include <atomic>
-#include <mutex>
-#include <thread>
 #include <vector>
 
 #include "engine/generation/visit_executors.h"
 #include "engine/state_fields.h"
+#include "engine/threads.h"
 
 namespace momentart {
 
@@ -102,12 +101,13 @@ public:
 
     // Both passes. Afterwards complete(), mispredicted() or stopped.
     void run() {
-        std::vector<std::thread> helpers;
-        for (std::size_t r = 1; r < regions_.size(); ++r)
-            helpers.emplace_back([this, r] { guessRegion(regions_[r]); });
         GenerationState truth = task_.s;
-        visitLines(truth, regions_[0], nullptr);
-        for (std::thread& helper : helpers) helper.join();
+        onThreads(static_cast<int>(regions_.size()), [&](int r) {
+            if (r == 0)
+                visitLines(truth, regions_[0], nullptr);
+            else
+                guessRegion(regions_[r]);
+        });
         for (std::size_t r = 1; r < regions_.size() && !failed(); ++r) {
             confirm(regions_[r], truth);
             if (!failed()) tellFinal(regions_[r]);
@@ -201,7 +201,7 @@ private:
         if (!(s.rnd == planned.end)) mispredicted_.store(true);
         if (task_.observer == nullptr) return;
         const long visited = visited_.fetch_add(planned.line.visits()) + planned.line.visits();
-        std::lock_guard guard(observerLock_);
+        const Turn turn(observerLock_);
         task_.observer->progress(task_.canvas, std::min(visited, total_), total_);
         if (task_.observer->stopRequested()) stopped_.store(true);
     }
@@ -211,7 +211,7 @@ private:
     long total_;
     std::vector<Region> regions_;
     std::atomic<long> visited_{0};
-    std::mutex observerLock_;
+    TurnLock observerLock_;
     std::atomic<bool> mispredicted_{false};
     std::atomic<bool> stopped_{false};
 };
@@ -220,7 +220,7 @@ private:
 
 bool visitOnThreads(const VisitTask& task, int jobs) {
     const std::optional<int> draws = task.work.drawsPerVisit(task.s);
-    if (jobs <= 1 || !draws || task.visitLimit > 0) return visitInSequence(task);
+    if (usableThreads(jobs) <= 1 || !draws || task.visitLimit > 0) return visitInSequence(task);
 
     Pcg32 rnd = task.s.rnd;
     LinePlanner planner(rnd, *draws);

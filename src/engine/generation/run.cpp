@@ -11,6 +11,7 @@
 #include "engine/generation/geometry_reads.h"
 #include "engine/generation/pixel_work.h"
 #include "engine/generation/visit_executors.h"
+#include "engine/failure.h"
 #include "engine/stamp.h"
 #include "engine/state_rules.h"
 
@@ -62,7 +63,7 @@ void drawParameters(GenerationState& s, RunPlan& run) {
 
 RunPlan planRun(GenerationState& s, Clock& clock, const RunOptions& options) {
     if (const auto problem = unreachableField(s))
-        throw std::invalid_argument("no run can start from this state: " + std::string(problem->field) +
+        fail<std::invalid_argument>("no run can start from this state: " + std::string(problem->field) +
                                     " is not " + problem->expected);
     s.sir = 600;
     s.vis = 450;

@@ -45,7 +45,7 @@ struct RunPlan {
     Frame frame;                    // scale and the six centres
 };
 
-// The run up to its first pixel (throws std::invalid_argument, before it
+// The run up to its first pixel (fails with std::invalid_argument, engine/failure.h, before it
 // changes anything, for a state no run can start from, state_rules.h): frame, catalogue, derived switches,
 // seeding from the clock, the picture's name, the draws and the centres.
 RunPlan planRun(GenerationState& s, Clock& clock, const RunOptions& options = {});

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "engine/failure.h"
+
 namespace momentart {
 
 namespace {
@@ -55,7 +57,7 @@ bool visitInSequence(const VisitTask& task) {
     SequentialVisitor visitor(task, visitCount(task.lastColumn, task.lastRow));
     // The state check at the start of the run admits only the five modes.
     if (!visitInOrder(task.nacin, task.lastColumn, task.lastRow, task.s.rnd, visitor, task.scale))
-        throw std::logic_error("drawing mode " + std::to_string(task.nacin) + " has no visiting order");
+        fail<std::logic_error>("drawing mode " + std::to_string(task.nacin) + " has no visiting order");
     if (visitor.stopped()) return false;
     task.work.settle(visitor.geometry(), task.s);
     return true;

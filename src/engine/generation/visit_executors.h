@@ -28,7 +28,8 @@ struct VisitTask {
 // to stop or the visit limit was reached before the last visit.
 bool visitInSequence(const VisitTask& task);
 
-// The same visits on `jobs` threads (the caller's among them), giving
+// The same visits on `jobs` threads (the caller's among them; one in a
+// build without threads, engine/threads.h), giving
 // exactly the pixels and the final state of visitInSequence (a run with a
 // visit limit stays on one thread). Returns false when the observer asked to
 // stop.
