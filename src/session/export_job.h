@@ -65,6 +65,12 @@ public:
     const QString& outcome() const { return outcome_; }
     // The picture is in a file (now or before).
     bool saved() const { return saved_; }
+    // It left nothing new (cancelled, or already saved): its line is not
+    // worth keeping once another picture is shown.
+    bool fleeting() const { return fleeting_; }
+    // Forgets a fleeting outcome, so that no line is shown; false (and
+    // nothing changes) while running or when the outcome is worth keeping.
+    bool clearIfFleeting();
     // "<what>: 45 %" while under way, "<what>: <finishing>" once the work's
     // own part is done, "<what>: <outcome>" after.
     TaskLineState line(const QString& what, const QString& finishing) const;
@@ -74,13 +80,14 @@ signals:
     void changed();
 
 private:
-    void tell(const QString& pictureName, const QString& outcome, bool saved);
+    void tell(const QString& pictureName, const QString& outcome, bool saved, bool fleeting);
 
     BackgroundJob job_;
     bool started_ = false;
     QString pictureName_;
     QString outcome_;
     bool saved_ = false;
+    bool fleeting_ = false;
 };
 
 }  // namespace momentart

@@ -17,7 +17,8 @@ HistoryPicture madeNow(const Recipe& recipe, const QImage& picture, const QStrin
             .made = QDateTime::currentDateTime(),
             .recipeFile = openedFrom,
             .kept = {},
-            .film = {}};
+            .film = {},
+            .interest = {}};
 }
 
 void PictureHistory::add(HistoryPicture picture) {

@@ -7,8 +7,10 @@
 #include <QImage>
 #include <QMap>
 #include <QString>
+#include <optional>
 #include <vector>
 
+#include "engine/interest.h"
 #include "engine/picture_summary.h"
 #include "engine/recipe.h"
 
@@ -22,6 +24,7 @@ struct HistoryPicture {
     QString recipeFile;  // a file that makes it again (history or a save); empty: none yet
     QMap<int, QString> kept;  // the PNGs Keep (scale 1) and Large wrote of it, by scale
     QString film;             // the film Film wrote of it; empty: none yet
+    std::optional<Interest> interest;  // how much there is to look at; unset where not measured
 };
 
 // `file` when it is still on the disk: a picture saved there once is not

@@ -53,8 +53,6 @@ private:
 // it is in view; the status bar at the window's foot.
 constexpr QPoint kPanelAt{724, 4};
 constexpr int kMargin = 8;
-// Two of them fit between the picture and Command3.
-constexpr int kTaskLineHeight = 19;
 
 // The platform's font, made smaller where a caption would not fit its
 // button otherwise.
@@ -99,7 +97,7 @@ MainWindow::MainWindow(Clock& clock, const WindowSettings& settings, QWidget* pa
     client_ = new ClientArea(session_->progressMark(), area);
     buildSidePanel(area);
     scroller->setWidget(area);
-    auto* bar = new QStatusBar(this);
+    auto* bar = bar_ = new QStatusBar(this);
     bar->setSizeGripEnabled(false);
     status_ = new QLabel(bar);
     status_->setObjectName("StatusLine");
@@ -120,8 +118,12 @@ MainWindow::MainWindow(Clock& clock, const WindowSettings& settings, QWidget* pa
     // The lines of a "Large" render and of a film, between the picture and
     // Command3, one above the other as they appear.
     auto* lines = new QWidget(client_);
-    lines->setGeometry(pictureBox.left(), pictureBox.bottom() + 2 * kPictureBorder + 3,
-                       pictureBox.width() + 2 * kPictureBorder, 2 * kTaskLineHeight);
+    const int linesTop = pictureBox.bottom() + 2 * kPictureBorder + 1;
+    // They reach down to the slogan under the picture.
+    int command3Top = client_->height();
+    for (const WindowCommand& command : windowCommands())
+        if (QString(command.control) == "Command3") command3Top = twipsToPixels(command.twips).top();
+    lines->setGeometry(pictureBox.left(), linesTop, pictureBox.width() + 2 * kPictureBorder, command3Top - linesTop);
     auto* stack = new QVBoxLayout(lines);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(0);
@@ -129,10 +131,7 @@ MainWindow::MainWindow(Clock& clock, const WindowSettings& settings, QWidget* pa
                                 "Stop the Large render (Escape does it too); nothing is saved", lines);
     filmStatus_ = new TaskLine("Film", [this] { return session_->filmLine(); }, [this] { session_->cancelFilm(); },
                                "Stop the film (Escape does it too); nothing is saved", lines);
-    for (TaskLine* line : {largeStatus_, filmStatus_}) {
-        line->setFixedHeight(kTaskLineHeight);
-        stack->addWidget(line);
-    }
+    for (TaskLine* line : {largeStatus_, filmStatus_}) stack->addWidget(line);
     stack->addStretch();
     connect(session_, &PictureSession::largeChanged, largeStatus_, &TaskLine::refresh);
     connect(session_, &PictureSession::filmChanged, filmStatus_, &TaskLine::refresh);
@@ -195,6 +194,15 @@ void MainWindow::connectSession() {
     connect(&s, &PictureSession::waitingChanged, this, &MainWindow::showWaiting);
     connect(&s, &PictureSession::markChanged, client_, qOverload<>(&QWidget::update));
     connect(&s, &PictureSession::frameRequested, this, &MainWindow::openFrame);
+    connect(&s, &PictureSession::variationsChanged, this, &MainWindow::showGridCaption);
+}
+
+void MainWindow::showGridCaption() {
+    // A message over the status line hides it only while the grid is open.
+    if (session_->variationsOpen())
+        bar_->showMessage(grid_->caption());
+    else
+        bar_->clearMessage();
 }
 
 void MainWindow::openFrame() {
@@ -224,7 +232,9 @@ void MainWindow::showHistory() {
     forward_->setEnabled(!history.showingNewest());
 }
 
-QString MainWindow::statusText() const { return status_->text(); }
+QString MainWindow::statusText() const {
+    return bar_->currentMessage().isEmpty() ? status_->text() : bar_->currentMessage();
+}
 
 void MainWindow::showStatus(const QString& text, bool failure) {
     status_->setStyleSheet(failure ? "color: #b00000;" : QString());

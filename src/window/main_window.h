@@ -14,6 +14,7 @@
 class QLabel;
 class QPushButton;
 class QScreen;
+class QStatusBar;
 
 namespace momentart {
 
@@ -63,6 +64,8 @@ private:
     void showHistory();
     void showStatus(const QString& text, bool failure);
     void showWaiting(int count);
+    // While the variations grid is open the status bar says how to use it.
+    void showGridCaption();
     // Keeps the window's frame, title bar included, on the screen.
     void fitOnScreen();
     // The art frame over this window's screen, going on from its pictures.
@@ -77,6 +80,7 @@ private:
     VariationGrid* grid_ = nullptr;
     TaskLine* largeStatus_ = nullptr;
     TaskLine* filmStatus_ = nullptr;
+    QStatusBar* bar_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* waiting_ = nullptr;
     QPushButton* back_ = nullptr;

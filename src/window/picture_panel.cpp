@@ -1,10 +1,15 @@
 #include "window/picture_panel.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 
+#include "engine/interest.h"
 #include "window/picture_session.h"
+#include "window/remake_advice.h"
 
 namespace momentart {
 
@@ -45,12 +50,20 @@ PicturePanel::PicturePanel(QWidget* parent) : QFrame(parent) {
     name_->setFont(big);
     name_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     position_ = label(this, {12, 42, width, 20}, "PicturePosition");
-    details_ = label(this, {12, 70, width, 136}, "PictureDetails");
+    details_ = label(this, {12, 64, width, 194}, "PictureDetails");
     details_->setTextFormat(Qt::RichText);
-    command_ = label(this, {12, 212, width, 80}, "RemakeCommand");
+    constexpr int kCopyWidth = 56;
+    command_ = label(this, {12, 262, width - kCopyWidth - 6, 90}, "RemakeCommand");
     command_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    command_->setToolTip("Select and copy this command to make the picture again");
-    auto* hint = label(this, {12, kPanelButtonsTop + 40, width, 60}, "PanelHint");
+    command_->setToolTip("The command that makes this picture again, bit for bit");
+    copy_ = new QPushButton("Copy", this);
+    copy_->setObjectName("CopyCommand");
+    copy_->setGeometry(12 + width - kCopyWidth, 262, kCopyWidth, 26);
+    copy_->setAutoDefault(false);
+    copy_->setToolTip("Copy the command that makes this picture again");
+    copy_->setEnabled(false);
+    connect(copy_, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(remake_); });
+    auto* hint = label(this, {12, kPanelButtonsTop + 34, width, 60}, "PanelHint");
     hint->setText("Left and Right step through the pictures made; click a thumbnail below to show it. "
                   "Drop a picture, a recipe or a film here to open it.");
     hint->setEnabled(false);
@@ -71,6 +84,8 @@ void PicturePanel::showGrowing(const GrowingPicture& growing) {
                                                                    "type</b></td><td>%1</td></tr></table>")
                                                           .arg(growing.type));
     command_->setText("The rest is told once the picture is finished.");
+    remake_.clear();
+    copy_->setEnabled(false);
 }
 
 void PicturePanel::showPicture(const PictureHistory& history, int index) {
@@ -86,7 +101,7 @@ void PicturePanel::showPicture(const PictureHistory& history, int index) {
         return "<tr><td style='padding-right:10px'><b>" + key + "</b></td><td>" + value.toHtmlEscaped().replace("\n", "<br>") +
                "</td></tr>";
     };
-    details_->setText("<table>" + row("Image type", QString::number(s.type)) + row("Seed", QString::number(s.seed)) +
+    details_->setText("<table>" + row("Image type", QString::number(s.type)) + row("Timer seed", QString("%1 (this run's; the command below makes the picture again)").arg(s.seed)) +
                       row("Formula", formulaText(s)) +
                       row("Colouring", QString("family %1, scheme %2").arg(s.family).arg(s.scheme)) +
                       row("Drawing mode", QString::number(s.drawingMode)) +
@@ -97,11 +112,19 @@ void PicturePanel::showPicture(const PictureHistory& history, int index) {
                       (picture.recipe.maths == Maths::CorrectlyRounded
                            ? QString()
                            : row("Maths", "the C library's, as when it was made")) +
-                      row("Made", momentText(picture.recipe.moment)) + "</table>");
-    command_->setText(picture.recipeFile.isEmpty()
-                          ? "Not kept on disk yet: Keep (Ctrl+S) or save on D: writes a file it can be made "
-                            "again from."
-                          : "Make it again:\n" + remakeCommand(picture.recipeFile));
+                      row("Made", momentText(picture.recipe.moment)) +
+                      (picture.interest ? row("Interest", QString::fromStdString(interestText(*picture.interest)))
+                                        : QString()) +
+                      "</table>");
+    remake_ = picture.recipeFile.isEmpty() ? QString() : remakeCommand(picture.recipeFile);
+    copy_->setEnabled(!remake_.isEmpty());
+    // The seed alone makes it again only from a fresh start.
+    const QString fresh = freshRenderCommand(picture.recipe);
+    const QString alsoFresh =
+        fresh.isEmpty() ? QString() : "\nA first picture of its seed: " + fresh + " makes it too, named for when it runs.";
+    command_->setText(remake_.isEmpty() ? "Not kept on disk yet: Keep (Ctrl+S) or save on D: writes a file it can be "
+                                          "made again from." + alsoFresh
+                                        : "Make it again:\n" + remake_ + alsoFresh);
 }
 
 }  // namespace momentart

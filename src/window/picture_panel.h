@@ -1,8 +1,9 @@
-// The panel right of the picture: which picture is shown (name, type, seed,
-// formula, colouring, drawing mode, when it was made, whether it is an
-// earlier one) and the command that makes it again, selectable; while a
-// picture grows, which one it is. The window puts the panel's buttons
-// (Back, Forward, Keep, Large, Variations, Film) on it from its command table.
+// The panel right of the picture: which picture is shown (name, type, the
+// timer seed of its run, formula, colouring, drawing mode, when it was made,
+// its interest figures, whether it is an earlier one) and the command that
+// makes it again, selectable and copied by its Copy button; while a picture
+// grows, which one it is. The window puts the panel's buttons (Back,
+// Forward, Keep, Large, Variations, Film) on it from its command table.
 #pragma once
 
 #include <QFrame>
@@ -11,6 +12,7 @@
 
 
 class QLabel;
+class QPushButton;
 
 namespace momentart {
 
@@ -33,10 +35,12 @@ private:
     QLabel* position_;
     QLabel* details_;
     QLabel* command_;
+    QPushButton* copy_;
+    QString remake_;  // the command Copy puts on the clipboard; empty: none yet
 };
 
 // The panel's size in pixels, and the top of its row of buttons.
-inline constexpr QSize kPanelSize{404, 410};
-inline constexpr int kPanelButtonsTop = 300;
+inline constexpr QSize kPanelSize{404, 464};
+inline constexpr int kPanelButtonsTop = 356;
 
 }  // namespace momentart

@@ -2,8 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <utility>
 
 #include "engine/generation/catalogue.h"
+#include "engine/interest.h"
 #include "engine/startup.h"
 #include "platform/image_convert.h"
 #include "platform/qt_text_printer.h"
@@ -84,6 +86,12 @@ void PictureSession::carryOutWaiting() {
     }
 }
 
+void PictureSession::carryOutHeld() {
+    const bool held = !waiting_.empty();
+    carryOutWaiting();
+    if (held && waiting_.empty()) escape_.workEnded();
+}
+
 void PictureSession::carryOut(const Waiting& command) {
     // Any other command is about the picture on screen, not the grid.
     if (command.action != WindowAction::Variations) closeVariations();
@@ -126,9 +134,11 @@ void PictureSession::cancelOrExit() {
         cancelled << QString("%1 waiting command%2").arg(waiting_.size()).arg(waiting_.size() == 1 ? "" : "s");
         waiting_.clear();
         setWaiting();
+        escape_.workEnded();
     }
-    if (cancelled.isEmpty()) return perform(WindowAction::Exit);
-    report("Cancelled " + cancelled.join(" and "));
+    if (!cancelled.isEmpty()) return report("Cancelled " + cancelled.join(" and "));
+    if (escape_.exitsNow()) return perform(WindowAction::Exit);
+    report(EscapeRule::kWarning);
 }
 
 void PictureSession::makeImage(double izbors) {
@@ -159,6 +169,7 @@ bool PictureSession::open(const QString& path) {
 
 void PictureSession::grow(const QString& how, std::function<Recipe(RunObserver&)> run, const QString& openedFrom) {
     growing_ = {true, history_.size() + 1, how, {}, 0};
+    dropFleetingLines();
     emit growthChanged();
     // Opened pictures appear at once; new ones at the window's pace.
     const double pace = openedFrom.isEmpty() ? settings_.pace : 0.0;
@@ -186,7 +197,7 @@ void PictureSession::grow(const QString& how, std::function<Recipe(RunObserver&)
                 grown(recipe, openedFrom);
             });
         },
-        [this] { carryOutWaiting(); });
+        [this] { carryOutHeld(); });
 }
 
 void PictureSession::presentFrame(JobControl& control, const Canvas& canvas) {
@@ -214,7 +225,9 @@ void PictureSession::grown(const Recipe& recipe, const QString& openedFrom) {
 }
 
 void PictureSession::keepInHistory(const QString& openedFrom) {
-    history_.add(madeNow(record_.recipe, toQImage(*picture_), openedFrom));
+    HistoryPicture made = madeNow(record_.recipe, toQImage(*picture_), openedFrom);
+    made.interest = measureInterest(*picture_);
+    history_.add(std::move(made));
     emit historyChanged();
     // Written in the order made, one at a time, so a slow disk never holds
     // up the window or the next picture.
@@ -224,6 +237,7 @@ void PictureSession::keepInHistory(const QString& openedFrom) {
 
 void PictureSession::showFromHistory(int index) {
     if (!history_.show(index)) return;
+    dropFleetingLines();
     emit historyChanged();
     if (history_.showingNewest()) {
         emit shown(toQImage(*picture_));
@@ -241,7 +255,7 @@ void PictureSession::showFromHistory(int index) {
         },
         [this] {
             emit shown(toQImage(*earlier_));
-            carryOutWaiting();
+            carryOutHeld();
         });
 }
 
@@ -252,7 +266,14 @@ const Canvas& PictureSession::shownPicture() const {
 void PictureSession::report(const QString& text, bool failure) {
     status_ = text;
     statusFailed_ = failure;
+    statusFleeting_ = false;
     emit reported(text, failure);
+}
+
+void PictureSession::dropFleetingLines() {
+    large_.clearIfFleeting();
+    film_.clearIfFleeting();
+    if (statusFleeting_) report({});
 }
 
 void PictureSession::exitProgram() {

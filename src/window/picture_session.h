@@ -22,6 +22,7 @@
 #include "platform/film_maker.h"
 #include "platform/renderer.h"
 #include "session/export_job.h"
+#include "window/escape_rule.h"
 #include "window/export.h"
 #include "session/history_writer.h"
 #include "session/picture_history.h"
@@ -94,9 +95,16 @@ public:
     // false while it is not made yet.
     bool chooseVariation(int n);
     void closeVariations();
+    // The part the grid's variations draw anew; an open grid is filled again.
+    void setVariationPart(VariationKind kind);
+    VariationKind variationPart() const { return variationPart_; }
+    // The type of the picture in the grid fixes that part: nothing to vary.
+    bool variationPartFixed() const { return variationPartFixed_; }
     void cancelLarge();
     void cancelFilm();
     void setSaveReporter(SaveReporter* reporter) { reporter_ = reporter; }
+    // When Escape with nothing to cancel ends the program (tests set its clock).
+    EscapeRule& escapeRule() { return escape_; }
 
     const WindowSettings& settings() const { return settings_; }
     const GenerationState& state() const { return state_; }
@@ -166,6 +174,8 @@ private:
     void enqueue(Waiting command);
     void carryOut(const Waiting& command);
     void carryOutWaiting();
+    // The same once a picture is done: the commands that waited for it.
+    void carryOutHeld();
     void setWaiting();
 
     // The live state's runs, on the growth job.
@@ -186,8 +196,12 @@ private:
     void startFilm();
     void filmMade(const ExportJob::Ended& made, int index);
     void toggleVariations();
+    // The grid's cells emptied and made again, of the part chosen.
+    void fillVariations();
     void makeVariations(const Recipe& shown);
     void report(const QString& text, bool failure = false);
+    // Another picture is shown: the lines that left nothing go.
+    void dropFleetingLines();
     void saveFailed(const QString& path, const QString& message);
     // Notes that the picture shown is kept in `path` (the panel's command).
     void noteRecipeFile(const QString& path);
@@ -223,6 +237,8 @@ private:
     QImage variationsCentre_;
     int variationsRound_ = 0;               // which opening of the grid the pictures belong to
     std::optional<Recipe> variationsNext_;  // to make once the last opening's work has ended
+    VariationKind variationPart_ = VariationKind::Centres;
+    bool variationPartFixed_ = false;
 
     ExportJob large_;
     int largeScale_ = 0;  // of the Large render under way or last finished
@@ -230,6 +246,8 @@ private:
 
     QString status_;
     bool statusFailed_ = false;
+    bool statusFleeting_ = false;  // "already saved": gone once another picture is shown
+    EscapeRule escape_;
     bool started_ = false;
     bool carrying_ = false;  // a command is being carried out now
     bool exited_ = false;

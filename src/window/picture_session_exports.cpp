@@ -42,10 +42,15 @@ void PictureSession::makeLarge() {
         },
         [this, index, scale = recipe.scale](const ExportJob::Ended& made) {
             if (large_.saved()) history_.at(index).kept.insert(scale, made.path);
+            escape_.workEnded();
         });
 }
 
-void PictureSession::cancelLarge() { large_.cancel(); }
+void PictureSession::cancelLarge() {
+    if (!large_.running()) return;
+    large_.cancel();
+    report("Cancelled the Large render");
+}
 
 TaskLineState PictureSession::largeLine() const {
     return large_.line(QString("Large picture of %1, %2 x %3 pixels (scale %4)")
@@ -80,7 +85,10 @@ void PictureSession::startFilm() {
             using enum FilmOutcome::Result;
             return {made.result == Written ? made.path : QString(), made.error, made.result == Cancelled};
         },
-        [this, index](const ExportJob::Ended& made) { filmMade(made, index); });
+        [this, index](const ExportJob::Ended& made) {
+            filmMade(made, index);
+            escape_.workEnded();
+        });
 }
 
 void PictureSession::filmMade(const ExportJob::Ended& made, int index) {
@@ -92,7 +100,11 @@ void PictureSession::filmMade(const ExportJob::Ended& made, int index) {
     }
 }
 
-void PictureSession::cancelFilm() { film_.cancel(); }
+void PictureSession::cancelFilm() {
+    if (!film_.running()) return;
+    film_.cancel();
+    report("Cancelled the film");
+}
 
 TaskLineState PictureSession::filmLine() const {
     return film_.line("Film of " + film_.pictureName(), "finishing the file");

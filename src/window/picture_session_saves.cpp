@@ -34,6 +34,7 @@ void PictureSession::save(const QString& root) {
         case BitmapSave::Outcome::Failed: return saveFailed(saved.path, saved.error);
         case BitmapSave::Outcome::AlreadySaved:
             report(file + " is already saved in " + shownFolder(saved.path));
+            statusFleeting_ = true;
             if (reporter_ != nullptr) reporter_->alreadySaved(saved.path);
             break;
         case BitmapSave::Outcome::Written:
@@ -48,6 +49,7 @@ void PictureSession::keep() {
     if (history_.empty()) return;
     if (const QString already = stillSaved(history_.shown().kept.value(1)); !already.isEmpty()) {
         report(QFileInfo(already).fileName() + " is already saved in " + shownFolder(already));
+        statusFleeting_ = true;
         if (reporter_ != nullptr) reporter_->alreadySaved(already);
         return;
     }

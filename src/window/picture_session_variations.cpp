@@ -1,5 +1,6 @@
 #include "window/picture_session.h"
 
+#include "engine/generation/variation.h"
 #include "engine/recipe_variation.h"
 #include "platform/image_convert.h"
 #include "platform/worker_pool.h"
@@ -17,26 +18,43 @@ QImage inCell(const QImage& picture) {
 
 void PictureSession::toggleVariations() {
     if (variationsOpen_ || !record_.made) return closeVariations();
+    variationsCentre_ = inCell(toQImage(shownPicture()));
+    variationsOpen_ = true;
+    fillVariations();
+}
+
+void PictureSession::setVariationPart(VariationKind kind) {
+    if (kind == variationPart_) return;
+    variationPart_ = kind;
+    if (variationsOpen_) fillVariations();
+}
+
+void PictureSession::fillVariations() {
     // The variations of the picture shown, the newest or an earlier one.
     const Recipe shown = history_.empty() ? record_.recipe : history_.shown().recipe;
-    variationsCentre_ = inCell(toQImage(shownPicture()));
     for (auto& picture : variationPictures_) picture.reset();
     for (QImage& image : variationImages_) image = {};
-    variationsOpen_ = true;
     ++variationsRound_;
-    // A grid closed a moment ago may still be finishing its pictures.
-    if (variations_.running())
+    variationsNext_.reset();
+    // Eight copies of the picture would be all a fixed part gives.
+    variationPartFixed_ = !variationFree(plannedState(shown), variationPart_);
+    if (variationPartFixed_) {
+        variations_.cancel();
+    } else if (variations_.running()) {
+        // An earlier filling may still be finishing its pictures.
+        variations_.cancel();
         variationsNext_ = shown;
-    else
+    } else {
         makeVariations(shown);
+    }
     emit variationsChanged();
 }
 
 void PictureSession::makeVariations(const Recipe& shown) {
     variations_.start(
-        [this, shown, round = variationsRound_](JobControl& control) {
+        [this, shown, round = variationsRound_, part = variationPart_](JobControl& control) {
             forEachOnThreads(kVariations, everyCore(), control.cancelFlag(), [&](int n) {
-                const Variation variation{VariationKind::Centres, static_cast<std::uint32_t>(n + 1)};
+                const Variation variation{part, static_cast<std::uint32_t>(n + 1)};
                 auto made = std::make_shared<RenderedPicture>(renderFromRecipe(variationRecipe(shown, variation)));
                 control.post([this, n, made, round, small = inCell(toQImage(*made->canvas))] {
                     if (!variationsOpen_ || round != variationsRound_) return;
@@ -75,6 +93,7 @@ void PictureSession::closeVariations() {
     // The pictures under way are finished and dropped.
     variations_.cancel();
     for (auto& picture : variationPictures_) picture.reset();
+    escape_.workEnded();
     emit variationsChanged();
 }
 

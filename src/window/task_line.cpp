@@ -20,13 +20,14 @@ TaskLine::TaskLine(const QString& name, std::function<TaskLineState()> state, st
     label_ = new QLabel(this);
     label_->setObjectName(name + "Status");
     label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label_->setWordWrap(true);
     cancel_ = new QPushButton("Cancel", this);
     cancel_->setObjectName(name + "Cancel");
     cancel_->setAutoDefault(false);
     cancel_->setFocusPolicy(Qt::NoFocus);
     cancel_->setToolTip(cancelTip);
     layout->addWidget(label_, 1);
-    layout->addWidget(cancel_);
+    layout->addWidget(cancel_, 0, Qt::AlignTop);
     timer_ = new QTimer(this);
     timer_->setInterval(kRefreshMilliseconds);
     connect(timer_, &QTimer::timeout, this, &TaskLine::refresh);
@@ -38,7 +39,11 @@ QString TaskLine::text() const { return text_; }
 
 void TaskLine::refresh() {
     const TaskLineState state = state_();
-    if (!state.shown) return;
+    if (!state.shown) {
+        timer_->stop();
+        hide();
+        return;
+    }
     text_ = state.text;
     if (state.running && !timer_->isActive()) timer_->start();
     if (!state.running) timer_->stop();
@@ -53,13 +58,14 @@ void TaskLine::resizeEvent(QResizeEvent* event) {
 }
 
 void TaskLine::fitText() {
-    // The home folder is written ~, as in the status line, and what still
-    // does not fit is shortened in its middle; the whole line is its tooltip.
+    // The home folder is written ~, as in the status line; the whole path
+    // is the tooltip.
     QString shown = text_;
     shown.replace(QDir::homePath() + "/", "~/");
-    const int room = width() - (cancel_->isVisible() ? cancel_->sizeHint().width() + 6 : 0);
-    label_->setText(label_->fontMetrics().elidedText(shown, Qt::ElideMiddle, std::max(room, 0)));
-    label_->setToolTip(label_->text() == text_ ? QString() : text_);
+    label_->setText(shown);
+    label_->setToolTip(shown == text_ ? QString() : text_);
+    const int room = width() - (cancel_->isVisible() ? cancel_->sizeHint().width() + layout()->spacing() : 0);
+    setFixedHeight(std::max(kRowHeight, label_->heightForWidth(std::max(room, 1))));
 }
 
 }  // namespace momentart

@@ -1,7 +1,8 @@
 // A line under the picture that follows work in the background (a "Large"
 // render, a film): whose it is and its progress with a Cancel button while
-// it runs, then where the file went (or why not). The session says what the
-// line shows (TaskLineState).
+// it runs, then where the file went (or why not), until the session drops
+// it. The session says what the line shows (TaskLineState); a text too long
+// for one row wraps onto a second.
 #pragma once
 
 #include <QWidget>
@@ -23,7 +24,10 @@ public:
     TaskLine(const QString& name, std::function<TaskLineState()> state, std::function<void()> cancel,
              const QString& cancelTip, QWidget* parent);
 
-    // The text shown now, whole (a long one is shortened on screen).
+    // The height of one row of text; a wrapped line is two.
+    static constexpr int kRowHeight = 19;
+
+    // The text shown now, whole (the home folder is written ~ on screen).
     QString text() const;
     // Shows what the session says now, and keeps doing so while it runs.
     void refresh();

@@ -6,6 +6,7 @@
 
 #include "engine/canvas.h"
 #include "window/picture_session.h"
+#include "window/variation_part.h"
 
 namespace momentart {
 
@@ -15,15 +16,16 @@ constexpr int kMiddle = 4;
 constexpr QSize kCell(Canvas::kWidth / 3, Canvas::kHeight / 3);
 constexpr QRgb kWaiting = 0xff202020;
 constexpr QRgb kLines = 0xff808080;
-constexpr int kCaptionHeight = 18;
 
 // The index into the variations of a cell other than the middle one.
 int variationOfCell(int cell) { return cell < kMiddle ? cell : cell - 1; }
 
 // The keys the grid answers while it has the keyboard, rather than the
-// window's shortcuts (exit, Back, Forward, V itself).
+// window's shortcuts (exit, Back, Forward, V itself, and C and F, which
+// choose a part here).
 bool gridKey(const QKeyEvent* key) {
     if (key->modifiers() & ~(Qt::KeypadModifier)) return false;
+    if (variationPartOfKey(key->key())) return true;
     switch (key->key()) {
         case Qt::Key_Escape: case Qt::Key_V: case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up:
         case Qt::Key_Down: case Qt::Key_Return: case Qt::Key_Enter: return true;
@@ -81,7 +83,8 @@ void VariationGrid::paintEvent(QPaintEvent*) {
         if (image.isNull()) {
             painter.fillRect(place, QColor::fromRgb(kWaiting));
             painter.setPen(QColor::fromRgb(kLines));
-            painter.drawText(place, Qt::AlignCenter, "making ...");
+            painter.drawText(place, Qt::AlignCenter,
+                             session_.variationPartFixed() && cell != kMiddle ? "fixed by the type" : "making ...");
         } else {
             painter.drawImage(place.topLeft(), image);
         }
@@ -96,12 +99,11 @@ void VariationGrid::paintEvent(QPaintEvent*) {
     painter.drawRect(cellRect(kMiddle).adjusted(1, 1, -1, -1));
     painter.setPen(QPen(QColor(255, 210, 0), 4));
     painter.drawRect(cellRect(focus_).adjusted(2, 2, -2, -2));
-    // How to use it without a mouse.
-    const QRect caption(0, height() - kCaptionHeight, width(), kCaptionHeight);
-    painter.fillRect(caption, QColor(0, 0, 0, 170));
-    painter.setPen(Qt::white);
-    painter.drawText(caption, Qt::AlignCenter,
-                     "Arrow keys move the frame, Enter or 1-9 takes a picture, Escape closes");
+}
+
+QString VariationGrid::caption() const {
+    const bool fixed = session_.variationPartFixed() && !session_.history().empty();
+    return variationGridCaption(session_.variationPart(), fixed ? session_.history().shown().summary.type : 0);
 }
 
 void VariationGrid::mousePressEvent(QMouseEvent* event) {
@@ -120,6 +122,10 @@ void VariationGrid::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Down: focus_ = std::min(2, row + 1) * 3 + column; break;
         case Qt::Key_Return: case Qt::Key_Enter: take(focus_); return;
         default:
+            if (const auto part = variationPartOfKey(key)) {
+                session_.setVariationPart(*part);
+                return;
+            }
             if (key >= Qt::Key_1 && key <= Qt::Key_9) {
                 focus_ = key - Qt::Key_1;
                 take(focus_);

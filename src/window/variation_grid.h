@@ -1,8 +1,9 @@
 // The variations grid over Picture1 (key V): the picture shown in the middle
-// of a 3 x 3 grid and its eight centres variations around it, as the
-// session makes them. A click, or Enter or 1-9 after moving the focus frame
-// with the arrow keys, takes a variation; the middle, Escape or V closes
-// the grid.
+// of a 3 x 3 grid and its eight variations around it, as the session makes
+// them; C, O, F and Z choose the part varied (centres at first). A click,
+// or Enter or 1-9 after moving the focus frame with the arrow keys, takes a
+// variation; the middle, Escape or V closes the grid. Its caption, which
+// the window shows in the status bar, says so.
 #pragma once
 
 #include <QWidget>
@@ -24,6 +25,8 @@ public:
     static QRect cellRect(int cell);
     // The cell the focus frame is on.
     int focusCell() const { return focus_; }
+    // How to use the grid and the part it varies now.
+    QString caption() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

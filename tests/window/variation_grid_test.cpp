@@ -1,14 +1,17 @@
 // The variations grid (key V): the picture amid its eight centres
 // variations, made in the background; a click makes one the picture on
 // screen with its state and recipe; Escape or V closes the grid.
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <set>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
 #include "engine/recipe_variation.h"
+#include "window/escape_rule.h"
 #include "window/picture_view.h"
 #include "window/variation_grid.h"
 #include "window_test_support.h"
@@ -135,6 +138,8 @@ TEST(VariationGrid, TheKeyboardMovesTheFrameTakesACellAndClosesTheGrid) {
 
     // A click on the picture itself closes the grid; another command closes
     // it before it is carried out; with it closed, Escape is exit again.
+    auto now = std::chrono::steady_clock::time_point{};
+    s.escapeRule().setClock([&] { return now; });
     w.press(Qt::Key_V, "v");
     click(w, 4);
     EXPECT_FALSE(grid.isVisible());
@@ -143,8 +148,57 @@ TEST(VariationGrid, TheKeyboardMovesTheFrameTakesACellAndClosesTheGrid) {
     settle(s);
     EXPECT_FALSE(grid.isVisible());
     EXPECT_EQ(s.runsMade(), 2);
+    // An Escape meant for the grid just closed ends nothing; the next one does.
+    w.press(Qt::Key_Escape, {});
+    EXPECT_FALSE(s.exited());
+    EXPECT_EQ(w->statusText(), EscapeRule::kWarning);
     w.press(Qt::Key_Escape, {});
     EXPECT_TRUE(s.exited());
+}
+
+// C, O, F and Z choose the part varied, as `vary --what` does (F is not the
+// film, C not the save, while the grid is open); the status bar names the
+// part, and nothing covers the cells.
+TEST(VariationGrid, PartKeysChooseWhatIsVariedAndTheCaptionCoversNoCell) {
+    WindowUnderTest w;
+    w.start();
+    PictureSession& s = w.session();
+    const Recipe original = s.lastRun().recipe;
+    VariationGrid& grid = w->variationGrid();
+    w.press(Qt::Key_V, "v");
+    EXPECT_TRUE(w->statusText().startsWith("Varying the centres")) << w->statusText().toStdString();
+    ASSERT_TRUE(waitForVariations(s));
+    // The bottom middle cell is the variation itself, inside the grid lines.
+    const QImage drawn = grid.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect cell = VariationGrid::cellRect(7).adjusted(1, 1, 0, 0);
+    EXPECT_EQ(drawn.copy(cell), s.variationImage(6).convertToFormat(QImage::Format_RGB32).copy(
+                                    cell.translated(-VariationGrid::cellRect(7).topLeft())));
+
+    w.press(Qt::Key_O, "o");
+    EXPECT_TRUE(w->statusText().startsWith("Varying the colours")) << w->statusText().toStdString();
+    ASSERT_TRUE(waitForVariations(s));
+    w.press(Qt::Key_2, "2");
+    EXPECT_EQ(encodeRecipe(s.lastRun().recipe),
+              encodeRecipe(variationRecipe(original, {VariationKind::Colours, VariationGrid::seedOfCell(1)})));
+
+    for (const auto& [key, text, kind] : {std::tuple{Qt::Key_F, "f", VariationKind::Formula},
+                                           std::tuple{Qt::Key_Z, "z", VariationKind::Zoom}}) {
+        w.press(Qt::Key_V, "v");
+        w.press(key, text);
+        EXPECT_FALSE(s.filmRunning());
+        EXPECT_EQ(s.variationPart(), kind);
+        const bool free = variationFree(plannedState(s.history().shown().recipe), kind);
+        EXPECT_EQ(s.variationPartFixed(), !free);
+        EXPECT_EQ(w->statusText().contains(" fixes the "), !free) << w->statusText().toStdString();
+        if (free) {
+            ASSERT_TRUE(waitForVariations(s));
+        }
+        w.press(Qt::Key_Escape, {});
+    }
+    w.press(Qt::Key_V, "v");
+    w.press(Qt::Key_C, "c");
+    EXPECT_EQ(s.variationPart(), VariationKind::Centres);
+    EXPECT_TRUE(QDir(w.folder.filePath("c")).isEmpty());
 }
 
 }  // namespace

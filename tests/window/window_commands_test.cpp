@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "window/escape_rule.h"
+
 #include "engine/export_copy.h"
 #include "window/picture_view.h"
 #include "window_test_support.h"
@@ -259,6 +261,8 @@ TEST(WindowKeys, StandForTheirButtons) {
 TEST(WindowKeys, EscapeDropsTheWaitingCommandsAndExitsOnlyWhenNothingRuns) {
     WindowUnderTest w(/*pace=*/0.3);
     PictureSession& s = w.session();
+    auto now = std::chrono::steady_clock::time_point{};
+    s.escapeRule().setClock([&] { return now; });
     int exits = 0;
     QObject::connect(&s, &PictureSession::exitRequested, [&] { ++exits; });
     s.start();
@@ -274,6 +278,8 @@ TEST(WindowKeys, EscapeDropsTheWaitingCommandsAndExitsOnlyWhenNothingRuns) {
     EXPECT_EQ(s.runsMade(), 1);
     EXPECT_FALSE(s.exited());
     EXPECT_TRUE(w->findChild<QLabel*>("WaitingCommands")->text().isEmpty());
+    // Two seconds after the commands were dropped, Escape is exit at once.
+    now += EscapeRule::kGrace;
     w.press(Qt::Key_Escape, {});
     EXPECT_EQ(exits, 1);
 }

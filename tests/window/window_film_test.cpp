@@ -2,6 +2,7 @@
 // folder of Videos in the background while the window goes on; the film
 // carries the picture's recipe; Escape cancels it and leaves no file.
 #include <QDir>
+#include <QPushButton>
 #include <QShortcut>
 #include <gtest/gtest.h>
 
@@ -57,6 +58,9 @@ TEST(WindowFilm, KeyFSavesTheFilmOfThePictureShownOnceWhileTheWindowGoesOn) {
     ASSERT_TRUE(waitForFilm(s, 60));
     EXPECT_EQ(w->filmStatus().text(), "Film of " + name + ": already saved as " + path);
     EXPECT_FALSE(QFileInfo::exists(QDir(defaultVideosFolder()).filePath(name + "-2.mp4")));
+    // Another picture shown: "already saved" is no news about it.
+    w.press(Qt::Key_Right, {});
+    EXPECT_FALSE(w->filmStatus().isVisible());
 }
 
 TEST(WindowFilm, EscapeCancelsTheFilmAndLeavesNoFile) {
@@ -71,6 +75,15 @@ TEST(WindowFilm, EscapeCancelsTheFilmAndLeavesNoFile) {
     EXPECT_FALSE(s.exited());
     EXPECT_TRUE(w->filmStatus().text().endsWith(": not saved, cancelled")) << w->filmStatus().text().toStdString();
     EXPECT_EQ(QDir(defaultVideosFolder()).entryList(QDir::Files | QDir::Hidden), before);
+    // The cancelled line goes with the next picture; the button says what it did.
+    w.press(Qt::Key_N, "n");
+    EXPECT_FALSE(w->filmStatus().isVisible());
+    w.press(Qt::Key_F, "f");
+    ASSERT_TRUE(s.filmRunning());
+    w->findChild<QPushButton*>("FilmCancel")->click();
+    EXPECT_EQ(w->statusText(), "Cancelled the film");
+    ASSERT_TRUE(waitForFilm(s, 120));
+    EXPECT_TRUE(w->filmStatus().text().endsWith(": not saved, cancelled")) << w->filmStatus().text().toStdString();
 }
 
 }  // namespace

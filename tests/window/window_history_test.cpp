@@ -2,6 +2,7 @@
 // their recipes, browsing and the history folder never changing what comes
 // next, the recipe files written and listed, saves with their recipe, the
 // panel, and opening a picture.
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
@@ -13,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/interest.h"
 #include "engine/picture_summary.h"
+#include "engine/stamp.h"
 #include "platform/history_store.h"
 #include "platform/picture_file.h"
 #include "platform/recipe_file.h"
@@ -317,6 +320,28 @@ TEST(WindowHistory, ThePanelSaysWhatThePictureIsAndTheStripShowsTheLastTwelve) {
     EXPECT_TRUE(leftmost->toolTip().contains("picture 1 of 14")) << leftmost->toolTip().toStdString();
     EXPECT_EQ(labelText(*w, "PicturePosition"), "earlier picture 1 of 14");
     EXPECT_EQ(labelText(*w, "PictureName").toStdString(), w.session().history().at(0).summary.name);
+
+    // The first picture of a start is what `render --seed` makes (named for
+    // when it runs); the timer seed of a later one does not make it again.
+    const Recipe first = w.session().history().at(0).recipe;
+    const QString fresh = QString("momentart render --seed %1 makes it too").arg(first.seed);
+    EXPECT_TRUE(labelText(*w, "RemakeCommand").contains(fresh)) << labelText(*w, "RemakeCommand").toStdString();
+    const QString freshFile = w.folder.filePath("fresh.png");
+    const ProgramRun rendered = runProgram({"render", "--seed", QString::number(first.seed), "--out", freshFile});
+    ASSERT_EQ(rendered.status, 0) << rendered.err.toStdString();
+    const QImage shownImage = toQImage(w.session().shownPicture());
+    const QImage freshImage = QImage(freshFile).convertToFormat(shownImage.format());
+    EXPECT_EQ(freshImage.copy(0, 0, Canvas::kWidth, kStampTop), shownImage.copy(0, 0, Canvas::kWidth, kStampTop));
+    EXPECT_TRUE(labelText(*w, "PictureDetails").contains("Timer seed"));
+    EXPECT_TRUE(labelText(*w, "PictureDetails")
+                    .contains(QString::fromStdString(interestText(measureInterest(w.session().shownPicture())))));
+    // Copy puts the command that makes it again on the clipboard.
+    w->findChild<QPushButton*>("CopyCommand")->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              "momentart render --from " + w.session().history().at(0).recipeFile);
+    give(w, Key::Right);
+    EXPECT_FALSE(labelText(*w, "RemakeCommand").contains("render --seed")) << labelText(*w, "RemakeCommand").toStdString();
+    give(w, Key::Left);
 
     // Every panel button tells its key.
     for (const char* name : {"Back", "Forward", "SavePng"}) {

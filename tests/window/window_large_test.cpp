@@ -11,6 +11,7 @@
 #include "platform/pictures_folder.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
+#include "window/escape_rule.h"
 #include "window/task_line.h"
 #include "window_test_support.h"
 
@@ -26,6 +27,8 @@ TEST(WindowLarge, KeyLSavesThePictureAtItsScaleOnceWhileTheWindowGoesOn) {
     WindowUnderTest w(0, {}, 3);
     w.start();
     PictureSession& s = w.session();
+    const auto now = std::chrono::steady_clock::now();
+    s.escapeRule().setClock([&] { return now; });
     const Canvas shown = s.picture();
     const QString name = QString::fromStdString(s.state().imeslike);
 
@@ -51,6 +54,10 @@ TEST(WindowLarge, KeyLSavesThePictureAtItsScaleOnceWhileTheWindowGoesOn) {
     ASSERT_TRUE(status.startsWith(prefix)) << status.toStdString();
     const QString path = status.mid(prefix.size());
     EXPECT_EQ(path, QDir(defaultPicturesFolder()).filePath(name + "-x3.png"));
+    // An Escape meant for it, a moment too late, ends nothing and says why.
+    w.press(Qt::Key_Escape, {});
+    EXPECT_FALSE(s.exited());
+    EXPECT_EQ(w->statusText(), EscapeRule::kWarning);
 
     QImageReader reader(path);
     EXPECT_EQ(reader.size(), QSize(1800, 1350));
@@ -73,7 +80,8 @@ TEST(WindowLarge, KeyLSavesThePictureAtItsScaleOnceWhileTheWindowGoesOn) {
 }
 
 // L then Escape: the render stops, nothing is saved, the program goes on;
-// Escape again, with nothing running, ends it.
+// Escape again, with nothing running, ends it (the first time it only warns,
+// the render having just ended). The cancelled line goes with the next picture.
 TEST(WindowLarge, EscapeCancelsTheRenderSavesNothingAndLeavesTheProgramRunning) {
     WindowUnderTest w(0, {}, 16);
     w.start();
@@ -89,6 +97,10 @@ TEST(WindowLarge, EscapeCancelsTheRenderSavesNothingAndLeavesTheProgramRunning) 
     EXPECT_FALSE(s.exited());
     EXPECT_TRUE(w->largeStatus().text().endsWith(": not saved, cancelled")) << w->largeStatus().text().toStdString();
     EXPECT_TRUE(QDir(defaultPicturesFolder()).entryList({name + "-x16*"}, QDir::Files).isEmpty());
+    EXPECT_TRUE(w->largeStatus().isVisible());
+    w.press(Qt::Key_N, "n");
+    EXPECT_FALSE(w->largeStatus().isVisible());
+    w.press(Qt::Key_Escape, {});
     w.press(Qt::Key_Escape, {});
     EXPECT_EQ(exits, 1);
 }

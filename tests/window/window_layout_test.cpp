@@ -134,7 +134,7 @@ TEST(WindowLayout, TheAdditionsAreInViewOnSmallAndLargeScreens) {
         QCoreApplication::processEvents();
         const QRect window = w->rect();
         for (const char* name : {"StatusLine", "ThumbnailStrip", "PicturePanel", "Back", "Forward", "SavePng",
-                                 "Large", "Variations", "Film", "Command3"}) {
+                                 "Large", "Variations", "Film", "CopyCommand", "Command3"}) {
             const auto* widget = w->findChild<QWidget*>(name);
             ASSERT_NE(widget, nullptr) << name;
             const QRect place(widget->mapTo(w.window.get(), QPoint(0, 0)), widget->size());
