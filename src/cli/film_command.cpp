@@ -59,6 +59,7 @@ QString readRequest(const ParsedOptions& options, FilmRequest& request) {
     if (options.has("out") && filmFormatOfPath(request.out) == FilmFormat::Unknown)
         return "--out must name a " + filmExtensions() + " file, not '" + request.out + "'";
     if (request.force && !options.has("out")) return "--force goes with --out";
+    if (const QString problem = outPathLengthProblem(options); !problem.isEmpty()) return problem;
 
     const WholeOption type = wholeOption(options, "type", kFirstType, kLastType, 0);
     const WholeOption seed = seedOption(options);

@@ -115,6 +115,7 @@ QString readRequest(const ParsedOptions& options, RenderRequest& request) {
     request.settings.seed = static_cast<std::uint32_t>(seed.value);
 
     if (request.mode != Mode::Batch) return checkOutputFileOptions(options);
+    if (const QString problem = outPathLengthProblem(options); !problem.isEmpty()) return problem;
     if (options.has("out")) {
         if (request.out.isEmpty()) return "--out needs a path";
         const QFileInfo info(request.out);

@@ -96,6 +96,7 @@ QString readRequest(const ParsedOptions& options, VaryRequest& request) {
     request.quiet = options.has("quiet");
     request.folder = options.value("out");
     if (options.has("out") && request.folder.isEmpty()) return "--out needs a folder";
+    if (const QString problem = outPathLengthProblem(options); !problem.isEmpty()) return problem;
     if (QFileInfo(request.folder).exists() && !QFileInfo(request.folder).isDir())
         return "--out '" + request.folder + "' is a file; vary writes into a folder";
 
