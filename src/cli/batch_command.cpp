@@ -36,6 +36,14 @@ QString skippedNote(const BatchOutcome& outcome) {
     return note;
 }
 
+// ", 1 damaged picture set aside as X.png.damaged", or nothing.
+QString setAsideNote(const QStringList& setAside) {
+    if (setAside.isEmpty()) return {};
+    if (setAside.size() == 1)
+        return ", 1 damaged picture set aside as " + QDir::toNativeSeparators(setAside.first());
+    return QString(", %1 damaged pictures set aside as <name>.damaged").arg(setAside.size());
+}
+
 }  // namespace
 
 int runBatchCommand(BatchRequest request, QTextStream& err) {
@@ -44,7 +52,17 @@ int runBatchCommand(BatchRequest request, QTextStream& err) {
         err << "momentart render: " << error << "\n";
         return 1;
     }
-    if (request.goOn) plan.alreadyThere = findWholePictures(plan);
+    QStringList setAside;
+    if (request.goOn) {
+        FolderPictures found = findBatchPictures(plan);
+        plan.alreadyThere = std::move(found.whole);
+        QString error;
+        setAside = setAsideDamaged(found.damaged, error);
+        if (!error.isEmpty()) {
+            err << "momentart render: " << error << "\n";
+            return 1;
+        }
+    }
     const ProgressStyle style = progressStyleForStderr(request.quiet);
     InterruptGuard interrupt(request.quiet ? nullptr
                                            : "\nmomentart render: stopping once the pictures under "
@@ -66,7 +84,7 @@ int runBatchCommand(BatchRequest request, QTextStream& err) {
     const int made = outcome.written - outcome.alreadyThere;
     const QString written =
         QString("%1 of %2 pictures written to %3").arg(made).arg(plan.count - outcome.alreadyThere).arg(folder) +
-        skippedNote(outcome);
+        skippedNote(outcome) + setAsideNote(setAside);
     if (!outcome.error.isEmpty()) {
         err << "momentart render: " << outcome.error << " (" << written << ")\n";
         return 1;
@@ -84,7 +102,7 @@ int runBatchCommand(BatchRequest request, QTextStream& err) {
         return kInterruptedStatus;
     }
     if (!request.quiet)
-        err << pictures(made) << " written to " << folder << skippedNote(outcome) << "\n";
+        err << pictures(made) << " written to " << folder << skippedNote(outcome) << setAsideNote(setAside) << "\n";
     return 0;
 }
 
