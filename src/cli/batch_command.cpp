@@ -7,12 +7,13 @@
 #include "cli/progress.h"
 #include "platform/interrupt.h"
 #include "platform/pictures_folder.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
 QString batchProgressLine(const BatchPicture& picture) {
     return QString("%1  %2 type %3 seed %4%5")
-        .arg(QDir::toNativeSeparators(picture.path), picture.name)
+        .arg(shownPath(picture.path), picture.name)
         .arg(picture.type)
         .arg(picture.seed)
         .arg(picture.alreadyThere ? " (already there)" : "");
@@ -40,7 +41,7 @@ QString skippedNote(const BatchOutcome& outcome) {
 QString setAsideNote(const QStringList& setAside) {
     if (setAside.isEmpty()) return {};
     if (setAside.size() == 1)
-        return ", 1 damaged picture set aside as " + QDir::toNativeSeparators(setAside.first());
+        return ", 1 damaged picture set aside as " + shownPath(setAside.first());
     return QString(", %1 damaged pictures set aside as <name>.damaged").arg(setAside.size());
 }
 
@@ -79,7 +80,7 @@ int runBatchCommand(BatchRequest request, QTextStream& err) {
         [&](std::uint32_t seed) { progress.skip(QString("seed %1 is dull").arg(seed), seconds()); });
     progress.finish();
 
-    const QString folder = QDir::toNativeSeparators(plan.folder);
+    const QString folder = shownPath(plan.folder);
     // Pictures found there already are counted apart from those written now.
     const int made = outcome.written - outcome.alreadyThere;
     const QString written =

@@ -9,6 +9,7 @@
 #include "engine/startup.h"
 #include "platform/png_texts.h"
 #include "platform/recipe_png.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -77,7 +78,7 @@ QStringList setAsideDamaged(const QStringList& damaged, QString& error) {
         QFile file(path);
         if (!file.rename(aside)) {
             error = QString("cannot set the damaged picture %1 aside: %2")
-                        .arg(QDir::toNativeSeparators(path), file.errorString());
+                        .arg(shownPath(path), file.errorString());
             return setAside;
         }
         setAside << aside;

@@ -14,6 +14,7 @@
 #include "platform/pictures_folder.h"
 #include "platform/recipe_file.h"
 #include "platform/renderer.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -194,7 +195,7 @@ int filmCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
         case FilmOutcome::Result::Written: break;
     }
     if (!request.quiet)
-        out << "file: " << QDir::toNativeSeparators(outcome.path) << "\n"
+        out << "file: " << shownPath(outcome.path) << "\n"
             << "name: " << QString::fromStdString(summary.name) << "\n"
             << "type: " << summary.type << "\n"
             << "seed: " << plan.recipe.seed << "\n"

@@ -17,6 +17,7 @@
 #include "platform/recipe_file.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -158,9 +159,9 @@ int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QT
         return 1;
     }
     if (request.quiet) return 0;
-    out << "file: " << QDir::toNativeSeparators(written.path) << "\n";
+    out << "file: " << shownPath(written.path) << "\n";
     if (formatOfPath(written.path) == ImageFormat::Bmp)
-        out << "recipe: " << QDir::toNativeSeparators(recipePathBeside(written.path)) << "\n";
+        out << "recipe: " << shownPath(recipePathBeside(written.path)) << "\n";
     out << "name: " << name << "\n"
         << "type: " << imageType(picture.state) << "\n"
         << "seed: " << picture.recipe.seed << "\n"

@@ -10,6 +10,7 @@ extern "C" {
 
 #include "platform/film_writer.h"
 #include "platform/film_xmp.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -73,7 +74,7 @@ RecipeFromFile readRecipeFromFilm(const QString& path) {
     if (!info.exists()) return {std::nullopt, path + ": no such file"};
     if (!info.isFile()) return {std::nullopt, path + ": not a regular file (a device or a pipe)"};
     const RecipeText read = format == FilmFormat::WebP ? xmpOfWebp(path) : commentOfContainer(path);
-    if (!read.error.isEmpty()) return {std::nullopt, path + ": " + read.error};
+    if (!read.error.isEmpty()) return {std::nullopt, shownPath(path) + ": " + read.error};
     if (read.texts.isEmpty())
         return {std::nullopt, path + ": this film carries no recipe (it is not a film momentart made, or its "
                                      "metadata was removed)"};

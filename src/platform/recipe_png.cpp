@@ -9,6 +9,7 @@
 #include "platform/path_status.h"
 #include "platform/pictures_folder.h"
 #include "platform/png_texts.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -63,7 +64,7 @@ QString tooLargeRecipe() { return QString("its recipe is too large to be one (ov
 }  // namespace
 
 RecipeFromFile readRecipeFromPicture(const QString& path) {
-    const auto refused = [&path](const QString& why) { return RecipeFromFile{std::nullopt, path + ": " + why}; };
+    const auto refused = [&path](const QString& why) { return RecipeFromFile{std::nullopt, shownPath(path) + ": " + why}; };
     if (const QString problem = fileToReadProblem(path, "picture"); !problem.isEmpty()) return refused(problem);
     const PngTexts png = readPngTexts(path);
     if (!png.isPng) {
@@ -85,7 +86,7 @@ RecipeFromFile readRecipeFromPicture(const QString& path) {
 }
 
 RecipeFromFile decodeCarriedRecipe(const QString& path, const QStringList& recipes, const QString& carrier) {
-    const auto refused = [&path](const QString& why) { return RecipeFromFile{std::nullopt, path + ": " + why}; };
+    const auto refused = [&path](const QString& why) { return RecipeFromFile{std::nullopt, shownPath(path) + ": " + why}; };
     if (recipes.size() > 1)
         return refused(QString("this %1 carries %2 recipes, so it is not known which picture it is")
                            .arg(carrier)

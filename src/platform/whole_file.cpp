@@ -16,6 +16,7 @@
 #include "platform/disk_failure.h"
 #include "platform/held_temporary.h"
 #include "platform/output_path.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -129,28 +130,28 @@ WriteResult writeWholeFile(const QByteArray& bytes, const QString& path, IfTaken
     const bool replace = ifTaken == IfTaken::Replace;
     if (const QString problem = outputPathProblem(path, replace); !problem.isEmpty()) return {false, problem, {}};
     PendingFile pending(QFileInfo(path).path(), bytes);
-    if (!pending.error().isEmpty()) return {false, path + ": " + pending.error(), {}};
+    if (!pending.error().isEmpty()) return {false, shownPath(path) + ": " + pending.error(), {}};
     QString why;
     switch (pending.place(path, replace, why)) {
         case PendingFile::Placed::Yes: return {true, {}, path};
-        case PendingFile::Placed::Taken: return {false, path + ": " + failureText(EEXIST), {}};
+        case PendingFile::Placed::Taken: return {false, shownPath(path) + ": " + failureText(EEXIST), {}};
         case PendingFile::Placed::Failed: break;
     }
-    return {false, path + ": " + why, {}};
+    return {false, shownPath(path) + ": " + why, {}};
 }
 
 WriteResult writeUnderFirstFreeName(const QByteArray& bytes, const std::function<QString(int)>& nameOf) {
     const QString first = nameOf(1);
     if (const QString problem = outputFolderProblem(first); !problem.isEmpty()) return {false, problem, {}};
     PendingFile pending(QFileInfo(first).path(), bytes);
-    if (!pending.error().isEmpty()) return {false, first + ": " + pending.error(), {}};
+    if (!pending.error().isEmpty()) return {false, shownPath(first) + ": " + pending.error(), {}};
     for (int n = 1; n <= kMostNames; ++n) {
         const QString path = nameOf(n);
         QString why;
         switch (pending.place(path, false, why)) {
             case PendingFile::Placed::Yes: return {true, {}, path};
             case PendingFile::Placed::Taken: continue;
-            case PendingFile::Placed::Failed: return {false, path + ": " + why, {}};
+            case PendingFile::Placed::Failed: return {false, shownPath(path) + ": " + why, {}};
         }
     }
     return {false, first + QString(": every name up to -%1 is taken").arg(kMostNames), {}};
