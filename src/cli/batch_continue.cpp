@@ -15,9 +15,7 @@ namespace momentart {
 
 namespace {
 
-// Whether `found` is the recipe a batch of `plan` gives its seed: a fresh
-// start-up state with that seed, nothing drawn anew, the plan's settings.
-// The moment may differ: it only names the picture.
+// Whether the seed is one the plan may try.
 bool inPlan(std::uint64_t seed, const BatchPlan& plan) {
     return seed >= plan.firstSeed && seed - plan.firstSeed < static_cast<std::uint64_t>(seedsToTry(plan));
 }
@@ -33,6 +31,9 @@ bool readable(const QString& path) {
     return png.isPng && png.error.isEmpty();
 }
 
+// Whether `found` is the recipe a batch of `plan` gives its seed: a fresh
+// start-up state with that seed, nothing drawn anew, the plan's settings.
+// The moment may differ: it only names the picture.
 bool madeByPlan(const Recipe& found, const BatchPlan& plan) {
     if (!inPlan(found.seed, plan)) return false;
     Recipe fresh = found;
