@@ -8,12 +8,13 @@
 #include "platform/interrupt.h"
 #include "platform/options.h"
 #include "platform/pictures_folder.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
 QString batchProgressLine(const BatchPicture& picture) {
     return QString("%1  %2 type %3 seed %4%5")
-        .arg(QDir::toNativeSeparators(picture.path), picture.name)
+        .arg(shownPath(picture.path), picture.name)
         .arg(picture.type)
         .arg(picture.seed)
         .arg(picture.alreadyThere ? " (already there)" : "");
@@ -37,6 +38,14 @@ QString skippedNote(const BatchOutcome& outcome) {
     return note;
 }
 
+// ", 1 damaged picture set aside as X.png.damaged", or nothing.
+QString setAsideNote(const QStringList& setAside) {
+    if (setAside.isEmpty()) return {};
+    if (setAside.size() == 1)
+        return ", 1 damaged picture set aside as " + shownPath(setAside.first());
+    return QString(", %1 damaged pictures set aside as <name>.damaged").arg(setAside.size());
+}
+
 }  // namespace
 
 int runBatchCommand(BatchRequest request, QTextStream& err) {
@@ -45,7 +54,17 @@ int runBatchCommand(BatchRequest request, QTextStream& err) {
         err << "momentart render: " << error << "\n";
         return 1;
     }
-    if (request.goOn) plan.alreadyThere = findWholePictures(plan);
+    QStringList setAside;
+    if (request.goOn) {
+        FolderPictures found = findBatchPictures(plan);
+        plan.alreadyThere = std::move(found.whole);
+        QString error;
+        setAside = setAsideDamaged(found.damaged, error);
+        if (!error.isEmpty()) {
+            err << "momentart render: " << error << "\n";
+            return 1;
+        }
+    }
     const ProgressStyle style = progressStyleForStderr(request.quiet);
     InterruptGuard interrupt(request.quiet ? nullptr
                                            : "\nmomentart render: stopping once the pictures under "
@@ -62,12 +81,12 @@ int runBatchCommand(BatchRequest request, QTextStream& err) {
         [&](std::uint32_t seed) { progress.skip(QString("seed %1 is dull").arg(seed), seconds()); });
     progress.finish();
 
-    const QString folder = QDir::toNativeSeparators(plan.folder);
+    const QString folder = shownPath(plan.folder);
     // Pictures found there already are counted apart from those written now.
     const int made = outcome.written - outcome.alreadyThere;
     const QString written =
         QString("%1 of %2 pictures written to %3").arg(made).arg(plan.count - outcome.alreadyThere).arg(folder) +
-        skippedNote(outcome);
+        skippedNote(outcome) + setAsideNote(setAside);
     if (!outcome.error.isEmpty()) {
         err << "momentart render: " << outcome.error << " (" << written << ")\n";
         return 1;
@@ -85,7 +104,7 @@ int runBatchCommand(BatchRequest request, QTextStream& err) {
         return kInterruptedStatus;
     }
     if (!request.quiet)
-        err << pictures(made) << " written to " << folder << skippedNote(outcome) << "\n";
+        err << pictures(made) << " written to " << folder << skippedNote(outcome) << setAsideNote(setAside) << "\n";
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/command_options.h"
 
 #include "platform/image_files.h"
+#include "platform/path_status.h"
 #include "platform/pictures_folder.h"
 #include "platform/stamp_face.h"
 #include "platform/worker_pool.h"
@@ -29,7 +30,13 @@ bool stampFaceMissing(const char* command, bool stamp, QTextStream& err) {
     return true;
 }
 
+QString outPathLengthProblem(const ParsedOptions& options) {
+    if (!options.has("out") || !pathTooLong(options.value("out"))) return {};
+    return options.value("out") + ": the path is too long";
+}
+
 QString checkOutputFileOptions(const ParsedOptions& options) {
+    if (const QString problem = outPathLengthProblem(options); !problem.isEmpty()) return problem;
     if (options.has("out")) {
         const QString out = options.value("out");
         if (out.isEmpty()) return "--out needs a path";

@@ -30,6 +30,10 @@ bool stampsPicture(const QStringList& arguments, const QList<OptionInfo>& table)
 // `command` and returns true.
 bool stampFaceMissing(const char* command, bool stamp, QTextStream& err);
 
+// --out naming a path too long to be looked up: an error line, or an empty
+// string.
+QString outPathLengthProblem(const ParsedOptions& options);
+
 // --out naming one picture file (.png or .bmp) and --force, which needs it:
 // an error line, or an empty string.
 QString checkOutputFileOptions(const ParsedOptions& options);

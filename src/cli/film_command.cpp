@@ -14,6 +14,7 @@
 #include "platform/pictures_folder.h"
 #include "platform/recipe_file.h"
 #include "platform/renderer.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -59,6 +60,7 @@ QString readRequest(const ParsedOptions& options, FilmRequest& request) {
     if (options.has("out") && filmFormatOfPath(request.out) == FilmFormat::Unknown)
         return "--out must name a " + filmExtensions() + " file, not '" + request.out + "'";
     if (request.force && !options.has("out")) return "--force goes with --out";
+    if (const QString problem = outPathLengthProblem(options); !problem.isEmpty()) return problem;
 
     const WholeOption type = wholeOption(options, "type", kFirstType, kLastType, 0);
     const WholeOption seed = seedOption(options);
@@ -193,7 +195,7 @@ int filmCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
         case FilmOutcome::Result::Written: break;
     }
     if (!request.quiet)
-        out << "file: " << QDir::toNativeSeparators(outcome.path) << "\n"
+        out << "file: " << shownPath(outcome.path) << "\n"
             << "name: " << QString::fromStdString(summary.name) << "\n"
             << "type: " << summary.type << "\n"
             << "seed: " << plan.recipe.seed << "\n"

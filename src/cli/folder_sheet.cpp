@@ -18,6 +18,7 @@
 #include "platform/pictures_folder.h"
 #include "platform/recipe_png.h"
 #include "platform/worker_pool.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -33,7 +34,7 @@ ReadPicture readPicture(const QString& path) {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     QImage image = reader.read();
-    if (image.isNull()) return {{}, path + ": cannot read it as a picture (" + reader.errorString() + ")"};
+    if (image.isNull()) return {{}, shownPath(path) + ": cannot read it as a picture (" + reader.errorString() + ")"};
     return {image, {}};
 }
 
@@ -65,7 +66,7 @@ QStringList picturesToSheet(const QStringList& operands, QString& error) {
             files.append(info);
         } else {
             const bool missing = pathStatus(operand).kind == PathStatus::Kind::Missing;
-            error = operand + ": " +
+            error = shownPath(operand) + ": " +
                     (missing ? QString("no such file or folder") : fileToReadProblem(operand, "picture"));
             return {};
         }
@@ -143,7 +144,7 @@ int folderSheetCommand(const ParsedOptions& options, QTextStream& out, QTextStre
         read[n] = readPicture(paths[n]);
         std::lock_guard guard(lock);
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
-        progress.step(QDir::toNativeSeparators(paths[n]), elapsed.count());
+        progress.step(shownPath(paths[n]), elapsed.count());
     });
     progress.finish();
     const auto interrupted = [&](const QString& written) {
@@ -176,7 +177,7 @@ int folderSheetCommand(const ParsedOptions& options, QTextStream& out, QTextStre
         if (!written.ok) return fail(1, "cannot write " + written.error);
         if (takeBackIfInterrupted(interrupt, written.path))
             return interrupted(QString("%1 of %2 sheets written").arg(sheet).arg(sheets));
-        if (!quiet) out << "sheet: " << QDir::toNativeSeparators(targets[sheet]) << "\n";
+        if (!quiet) out << "sheet: " << shownPath(targets[sheet]) << "\n";
     }
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "platform/path_status.h"
 #include "platform/pictures_folder.h"
 #include "platform/recipe_file.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -57,12 +58,12 @@ int historyCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
     // is simply nothing yet. Any other folder must be one that can be read.
     const bool notYet = !named && pathStatus(folder).kind == PathStatus::Kind::Missing;
     if (const QString problem = folderToListProblem(folder); !problem.isEmpty() && !notYet) {
-        err << "momentart history: " << QDir::toNativeSeparators(folder) << ": " << problem << "\n";
+        err << "momentart history: " << shownPath(folder) << ": " << problem << "\n";
         return 1;
     }
     const QList<HistoryFile> files = newestHistory(folder, static_cast<int>(last.value));
     if (files.isEmpty()) {
-        out << "no pictures in the history yet (" << QDir::toNativeSeparators(folder) << ")\n";
+        out << "no pictures in the history yet (" << shownPath(folder) << ")\n";
         return 0;
     }
     int status = 0;
@@ -76,7 +77,7 @@ int historyCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
         const PictureSummary summary = summarizePicture(*read.recipe);
         out << QString::fromStdString(summary.name) << "  type " << QString::number(summary.type).leftJustified(2)
             << "  seed " << QString::number(summary.seed).leftJustified(10) << "  "
-            << QDir::toNativeSeparators(file.path) << "\n";
+            << shownPath(file.path) << "\n";
     }
     return status;
 }

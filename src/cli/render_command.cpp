@@ -18,6 +18,7 @@
 #include "platform/picture_file.h"
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -117,6 +118,7 @@ QString readRequest(const ParsedOptions& options, RenderRequest& request) {
     request.settings.seed = static_cast<std::uint32_t>(seed.value);
 
     if (request.mode != Mode::Batch) return checkOutputFileOptions(options);
+    if (const QString problem = outPathLengthProblem(options); !problem.isEmpty()) return problem;
     if (options.has("out")) {
         if (request.out.isEmpty()) return "--out needs a path";
         const QFileInfo info(request.out);
@@ -159,9 +161,9 @@ int writeSingle(const RenderedPicture& picture, const RenderRequest& request, QT
         return 1;
     }
     if (request.quiet) return 0;
-    out << "file: " << QDir::toNativeSeparators(written.path) << "\n";
+    out << "file: " << shownPath(written.path) << "\n";
     if (formatOfPath(written.path) == ImageFormat::Bmp)
-        out << "recipe: " << QDir::toNativeSeparators(recipePathBeside(written.path)) << "\n";
+        out << "recipe: " << shownPath(recipePathBeside(written.path)) << "\n";
     out << "name: " << name << "\n"
         << "type: " << imageType(picture.state) << "\n"
         << "seed: " << picture.recipe.seed << "\n"

@@ -21,6 +21,7 @@
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
 #include "platform/worker_pool.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -187,7 +188,7 @@ int sheetCommand(const QStringList& arguments, QTextStream& out, QTextStream& er
     if (takeBackIfInterrupted(interrupt, written.path)) return interrupted();
     path = written.path;
     if (!quiet)
-        out << "file: " << QDir::toNativeSeparators(path) << "\n"
+        out << "file: " << shownPath(path) << "\n"
             << "seed: " << seed << "\n";
     return 0;
 }

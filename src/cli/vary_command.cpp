@@ -21,6 +21,7 @@
 #include "platform/recipe_file.h"
 #include "platform/renderer.h"
 #include "platform/worker_pool.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -98,6 +99,7 @@ QString readRequest(const ParsedOptions& options, VaryRequest& request) {
     request.quiet = options.has("quiet");
     request.folder = options.value("out");
     if (options.has("out") && request.folder.isEmpty()) return "--out needs a folder";
+    if (const QString problem = outPathLengthProblem(options); !problem.isEmpty()) return problem;
     if (QFileInfo(request.folder).exists() && !QFileInfo(request.folder).isDir())
         return "--out '" + request.folder + "' is a file; vary writes into a folder";
 
@@ -195,7 +197,7 @@ int varyCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
         if (!result.ok && failure.isEmpty()) failure = result.error;
         if (!result.ok || interrupt.flag().load()) halt.store(true);
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
-        progress.step(n == 0 ? QString("the original") : QDir::toNativeSeparators(result.path), elapsed.count());
+        progress.step(n == 0 ? QString("the original") : shownPath(result.path), elapsed.count());
     });
     progress.finish();
     if (!failure.isEmpty()) {
@@ -236,8 +238,8 @@ int varyCommand(const QStringList& arguments, QTextStream& out, QTextStream& err
     if (takeBackIfInterrupted(interrupt, sheetWritten.path)) return interrupted();
     const QString& sheetPath = sheetWritten.path;
     if (!request.quiet) {
-        for (int n = 1; n < pictures; ++n) out << "file: " << QDir::toNativeSeparators(written[n]) << "\n";
-        out << "sheet: " << QDir::toNativeSeparators(sheetPath) << "\n";
+        for (int n = 1; n < pictures; ++n) out << "file: " << shownPath(written[n]) << "\n";
+        out << "sheet: " << shownPath(sheetPath) << "\n";
     }
     return 0;
 }

@@ -59,11 +59,12 @@ int frameMain(int argc, char** argv) {
     } else {
         const QList<QScreen*> screens = QGuiApplication::screens();
         if (request.screen && *request.screen >= screens.size())
-            return fail(2, QString("--screen %1: this display has %2 screen%3, 0 to %4")
+            return fail(2, QString("--screen %1: %2")
                                .arg(*request.screen)
-                               .arg(screens.size())
-                               .arg(screens.size() == 1 ? "" : "s")
-                               .arg(screens.size() - 1));
+                               .arg(screens.size() == 1 ? QString("there is 1 screen (0)")
+                                                        : QString("there are %1 screens (0 to %2)")
+                                                              .arg(screens.size())
+                                                              .arg(screens.size() - 1)));
         if (request.screen) screen = screens[*request.screen];
         if (screen == nullptr) return fail(1, "no screen to show pictures on");
         pixels = physicalPixels(*screen);

@@ -9,6 +9,7 @@
 #include "platform/image_files.h"
 #include "platform/output_path.h"
 #include "platform/recipe_file.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -57,10 +58,10 @@ QString writePair(const QImage& image, const Recipe& recipe, const QString& path
         return path + ": cannot encode the picture (" + error + ")";
     const QString folder = QFileInfo(path).path();
     pair.bitmap = std::make_unique<PendingFile>(folder, bytes);
-    if (!pair.bitmap->error().isEmpty()) return path + ": " + pair.bitmap->error();
+    if (!pair.bitmap->error().isEmpty()) return shownPath(path) + ": " + pair.bitmap->error();
     pair.recipe = std::make_unique<PendingFile>(folder, recipeFileBytes(recipe));
     if (!pair.recipe->error().isEmpty())
-        return recipePathBeside(path) + ": " + pair.recipe->error() + "; the bitmap is not saved without it";
+        return shownPath(recipePathBeside(path)) + ": " + pair.recipe->error() + "; the bitmap is not saved without it";
     return {};
 }
 
@@ -89,9 +90,9 @@ BitmapSave savePair(const QImage& image, const Recipe& recipe, const QString& pa
         QString why;
         switch (placePair(pair, target, ifTaken == IfTaken::Replace, why)) {
             case PendingFile::Placed::Yes: return {Outcome::Written, target, {}};
-            case PendingFile::Placed::Failed: return {Outcome::Failed, target, target + ": " + why};
+            case PendingFile::Placed::Failed: return {Outcome::Failed, target, shownPath(target) + ": " + why};
             case PendingFile::Placed::Taken:
-                if (!numbered) return {Outcome::Failed, target, target + ": " + failureText(EEXIST)};
+                if (!numbered) return {Outcome::Failed, target, shownPath(target) + ": " + failureText(EEXIST)};
                 // Taken a moment ago: look at it again, it may be this picture.
                 if (holdsIt && QFileInfo::exists(target)) --n;
                 break;

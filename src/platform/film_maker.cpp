@@ -13,6 +13,7 @@
 #include "platform/recipe_png.h"
 #include "platform/renderer.h"
 #include "platform/temporary_output.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -63,7 +64,7 @@ private:
 };
 
 FilmOutcome failed(const QString& path, const QString& reason) {
-    return {FilmOutcome::Result::Failed, path + ": " + reason, {}};
+    return {FilmOutcome::Result::Failed, shownPath(path) + ": " + reason, {}};
 }
 
 }  // namespace

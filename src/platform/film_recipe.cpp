@@ -10,16 +10,24 @@ extern "C" {
 
 #include "platform/film_writer.h"
 #include "platform/film_xmp.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
 namespace {
 
-// The recipe text of a film, or why there is none (`error`).
+// The recipe texts of a film (a second one is a fault), or why they cannot
+// be read (`error`).
 struct RecipeText {
-    QString text;
+    QStringList texts;
     QString error;
 };
+
+void addComments(const AVDictionary* metadata, QStringList& texts) {
+    const AVDictionaryEntry* entry = nullptr;
+    while ((entry = av_dict_get(metadata, "comment", entry, 0)) != nullptr)
+        if (*entry->value != '\0') texts << QString::fromUtf8(entry->value);
+}
 
 RecipeText commentOfContainer(const QString& path) {
     av_log_set_level(AV_LOG_QUIET);
@@ -29,8 +37,10 @@ RecipeText commentOfContainer(const QString& path) {
         av_strerror(error, reason, sizeof reason);
         return {{}, QString("cannot read it as a film (%1)").arg(reason)};
     }
-    const AVDictionaryEntry* comment = av_dict_get(film->metadata, "comment", nullptr, 0);
-    RecipeText found{comment != nullptr ? QString::fromUtf8(comment->value) : QString(), {}};
+    // The container's comment, and any a stream carries.
+    RecipeText found;
+    addComments(film->metadata, found.texts);
+    for (unsigned n = 0; n < film->nb_streams; ++n) addComments(film->streams[n]->metadata, found.texts);
     avformat_close_input(&film);
     return found;
 }
@@ -47,7 +57,10 @@ RecipeText xmpOfWebp(const QString& path) {
     const QByteArray packet = found ? QByteArray(reinterpret_cast<const char*>(xmp.bytes), static_cast<qsizetype>(xmp.size))
                                     : QByteArray();
     WebPMuxDelete(mux);
-    return {textOf(textsOfXmp(packet), "Recipe"), {}};
+    RecipeText recipes;
+    for (const auto& [key, value] : textsOfXmp(packet))
+        if (key == "Recipe") recipes.texts << value;
+    return recipes;
 }
 
 }  // namespace
@@ -61,16 +74,15 @@ RecipeFromFile readRecipeFromFilm(const QString& path) {
     if (!info.exists()) return {std::nullopt, path + ": no such file"};
     if (!info.isFile()) return {std::nullopt, path + ": not a regular file (a device or a pipe)"};
     const RecipeText read = format == FilmFormat::WebP ? xmpOfWebp(path) : commentOfContainer(path);
-    if (!read.error.isEmpty()) return {std::nullopt, path + ": " + read.error};
-    if (read.text.isEmpty())
+    if (!read.error.isEmpty()) return {std::nullopt, shownPath(path) + ": " + read.error};
+    if (read.texts.isEmpty())
         return {std::nullopt, path + ": this film carries no recipe (it is not a film momentart made, or its "
                                      "metadata was removed)"};
+    QStringList texts = read.texts;
     // Containers may keep a text without its last line end.
-    std::string text = read.text.toStdString();
-    if (!text.ends_with('\n')) text += '\n';
-    const RecipeReading recipe = decodeRecipe(text);
-    if (!recipe.recipe) return {std::nullopt, path + ": damaged recipe: " + QString::fromStdString(recipe.error)};
-    return {recipe.recipe, {}};
+    for (QString& text : texts)
+        if (!text.endsWith('\n')) text += '\n';
+    return decodeCarriedRecipe(path, texts, "film");
 }
 
 }  // namespace momentart

@@ -18,6 +18,7 @@ extern "C" {
 #include "platform/film_writer.h"
 #include "platform/disk_failure.h"
 #include "platform/apng_texts.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -242,7 +243,7 @@ std::unique_ptr<FilmWriter> openLibavFilmWriter(FilmFormat format, const QString
         if (container.format != format) continue;
         auto writer = std::make_unique<LibavFilmWriter>(container, path, settings);
         if (const QString problem = writer->open(); !problem.isEmpty()) {
-            error = path + ": " + problem;
+            error = shownPath(path) + ": " + problem;
             return nullptr;
         }
         return writer;

@@ -10,6 +10,7 @@
 #include "platform/disk_failure.h"
 #include "platform/film_writer.h"
 #include "platform/film_xmp.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -175,7 +176,7 @@ private:
 std::unique_ptr<FilmWriter> openWebpFilmWriter(const QString& path, const FilmSettings& settings, QString& error) {
     auto writer = std::make_unique<WebpFilmWriter>(path, settings);
     if (const QString problem = writer->open(); !problem.isEmpty()) {
-        error = path + ": " + problem;
+        error = shownPath(path) + ": " + problem;
         return nullptr;
     }
     return writer;

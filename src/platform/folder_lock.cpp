@@ -11,6 +11,7 @@
 #endif
 
 #include "platform/whole_file.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -21,7 +22,7 @@ constexpr int kLongestNumber = 20;
 #if !defined(_WIN32)
 FolderLock::FolderLock(const QString& path) {
     fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd_ < 0 || ::flock(fd_, LOCK_EX) != 0) error_ = path + ": cannot lock the folder (" + failureText(errno) + ")";
+    if (fd_ < 0 || ::flock(fd_, LOCK_EX) != 0) error_ = shownPath(path) + ": cannot lock the folder (" + failureText(errno) + ")";
 }
 
 FolderLock::~FolderLock() {

@@ -7,6 +7,7 @@
 #include "platform/image_convert.h"
 #include "platform/output_path.h"
 #include "platform/png_encoder.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -35,14 +36,14 @@ QString encodeImage(const QImage& image, ImageFormat format, const ImageTexts& t
 
 WriteResult writeImage(const QImage& image, const QString& path, IfTaken ifTaken, const ImageTexts& texts, int jobs) {
     const ImageFormat format = formatOfPath(path);
-    if (format == ImageFormat::Unknown) return {false, path + ": the file name must end in .png or .bmp", {}};
+    if (format == ImageFormat::Unknown) return {false, shownPath(path) + ": the file name must end in .png or .bmp", {}};
     // What stands in the way is found before the work of encoding.
     const QString problem = ifTaken == IfTaken::NextFreeName ? outputFolderProblem(path)
                                                              : outputPathProblem(path, ifTaken == IfTaken::Replace);
     if (!problem.isEmpty()) return {false, problem, {}};
     QByteArray bytes;
     if (const QString error = encodeImage(image, format, texts, bytes, jobs); !error.isEmpty())
-        return {false, path + ": cannot encode the picture (" + error + ")", {}};
+        return {false, shownPath(path) + ": cannot encode the picture (" + error + ")", {}};
     return writeWholeFile(bytes, path, ifTaken);
 }
 

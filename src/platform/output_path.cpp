@@ -3,17 +3,18 @@
 #include <QFileInfo>
 
 #include "platform/path_status.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
 QString outputPathProblem(const QString& path, bool replace) {
     const QFileInfo info(path);
     if (info.isSymLink())
-        return path + ": a symbolic link of that name exists (only regular files are replaced)";
-    if (info.isDir()) return path + ": a folder of that name exists";
+        return shownPath(path) + ": a symbolic link of that name exists (only regular files are replaced)";
+    if (info.isDir()) return shownPath(path) + ": a folder of that name exists";
     if (info.exists() && !info.isFile())
-        return path + ": a device or pipe of that name exists (only regular files are replaced)";
-    if (info.exists() && !replace) return path + ": a file of that name exists already";
+        return shownPath(path) + ": a device or pipe of that name exists (only regular files are replaced)";
+    if (info.exists() && !replace) return shownPath(path) + ": a file of that name exists already";
     return outputFolderProblem(path);
 }
 
@@ -24,12 +25,12 @@ QString outputFolderProblem(const QString& path) {
     switch (status.kind) {
         case Kind::Folder: return {};
         case Kind::Missing:
-        case Kind::BrokenLink: return path + ": no such folder " + folder;
+        case Kind::BrokenLink: return shownPath(path) + ": no such folder " + shownPath(folder);
         case Kind::File:
-        case Kind::Other: return path + ": " + folder + " is a file, not a folder";
+        case Kind::Other: return shownPath(path) + ": " + shownPath(folder) + " is a file, not a folder";
         case Kind::Unreachable: break;
     }
-    return path + ": the folder " + folder + " cannot be reached (" + status.reason + ")";
+    return shownPath(path) + ": the folder " + shownPath(folder) + " cannot be reached (" + status.reason + ")";
 }
 
 }  // namespace momentart

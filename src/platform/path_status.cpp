@@ -61,6 +61,12 @@ QString fileToReadProblem(const QString& path, const QString& noun) {
     return {};
 }
 
+bool pathTooLong(const QString& path) {
+    std::error_code error;
+    (void)fs::status(nativePath(path), error);
+    return error == std::errc::filename_too_long;
+}
+
 QString folderToListProblem(const QString& path) {
     using Kind = PathStatus::Kind;
     const PathStatus status = pathStatus(path);

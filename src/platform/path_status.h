@@ -30,6 +30,10 @@ PathStatus pathStatus(const QString& path);
 // regular file.
 QString fileToReadProblem(const QString& path, const QString& noun);
 
+// Whether the system refuses to look `path` up as too long (the whole path,
+// or one of its names): bad input, whatever is on the disk.
+bool pathTooLong(const QString& path);
+
 // Why the entries of folder `path` cannot be listed (no such folder, not a
 // folder, permission denied, ...), or an empty string when they can.
 QString folderToListProblem(const QString& path);

@@ -8,6 +8,7 @@
 
 #include "platform/film_recipe.h"
 #include "platform/film_writer.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -32,9 +33,9 @@ WriteResult writeRecipeFile(const QString& path, const Recipe& recipe, IfTaken i
 
 RecipeFromFile readRecipeFile(const QString& path) {
     if (const QString problem = fileToReadProblem(path, "recipe file"); !problem.isEmpty())
-        return {std::nullopt, path + ": " + problem};
+        return {std::nullopt, shownPath(path) + ": " + problem};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {std::nullopt, path + ": " + file.errorString()};
+    if (!file.open(QIODevice::ReadOnly)) return {std::nullopt, shownPath(path) + ": " + file.errorString()};
     // Anything far larger than a recipe is not one, and is not read into
     // memory whole.
     if (file.size() > kLargestRecipe)
@@ -49,7 +50,7 @@ RecipeFromFile readRecipeOfAnyFile(const QString& path) {
     if (isRecipePath(path)) return readRecipeFile(path);
     if (formatOfPath(path) == ImageFormat::Bmp) {
         if (const QString problem = fileToReadProblem(path, "picture"); !problem.isEmpty())
-            return {std::nullopt, path + ": " + problem};
+            return {std::nullopt, shownPath(path) + ": " + problem};
         const QString beside = recipePathBeside(path);
         if (pathStatus(beside).kind == PathStatus::Kind::Missing)
             return {std::nullopt, path + ": a bitmap carries no recipe, and there is no " +

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "engine/interest.h"
@@ -39,5 +40,10 @@ inline constexpr qint64 kLargestRecipe = 64 * 1024;
 // Reads the recipe of a PNG that momentart wrote. A PNG with two recipes is
 // refused: its Title and Seed could belong to either.
 RecipeFromFile readRecipeFromPicture(const QString& path);
+
+// The one recipe among `recipes` (at least one), the recipe texts the file
+// `path` carries, decoded; refused when there are two or more, or one too
+// large. `carrier` names the kind of file in the error ("PNG", "film").
+RecipeFromFile decodeCarriedRecipe(const QString& path, const QStringList& recipes, const QString& carrier);
 
 }  // namespace momentart

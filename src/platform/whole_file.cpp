@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <cerrno>
 #include <cstdio>
 
@@ -15,7 +14,9 @@
 #endif
 
 #include "platform/disk_failure.h"
+#include "platform/held_temporary.h"
 #include "platform/output_path.h"
+#include "platform/shown_path.h"
 
 namespace momentart {
 
@@ -86,19 +87,12 @@ QString failureText(int error) {
     }
 }
 
-PendingFile::PendingFile(const QString& folder, const QByteArray& bytes) {
-    const QDir dir(folder);
-    QFile file;
-    for (;;) {
-        const quint32 random = QRandomGenerator::global()->generate();
-        file.setFileName(dir.filePath(QString(".momentart-%1.part").arg(random, 8, 16, QChar('0'))));
-        errno = 0;
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) break;
-        if (errno == EEXIST) continue;
-        error_ = errno != 0 ? failureText(errno) : file.errorString();
+PendingFile::PendingFile(const QString& folder, const QByteArray& bytes) : held_(folder) {
+    if (!held_.error().isEmpty()) {
+        error_ = held_.error();
         return;
     }
-    temporary_ = file.fileName();
+    QFile& file = held_.file();
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
         error_ = errno != 0 ? failureText(errno) : file.errorString();
@@ -107,21 +101,14 @@ PendingFile::PendingFile(const QString& folder, const QByteArray& bytes) {
 #if !defined(_WIN32)
     // A network file system may say only now that the disk is full.
     errno = 0;
-    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS) {
-        error_ = failureText(errno);
-        return;
-    }
+    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS) error_ = failureText(errno);
 #endif
-    file.close();
-}
-
-PendingFile::~PendingFile() {
-    if (!placed_ && !temporary_.isEmpty()) QFile::remove(temporary_);
 }
 
 PendingFile::Placed PendingFile::place(const QString& path, bool replace, QString& why) {
     errno = 0;
-    if (moveFile(temporary_, path, replace)) {
+    if (moveFile(held_.path(), path, replace)) {
+        held_.setKept(true);
         placed_ = true;
         return Placed::Yes;
     }
@@ -131,7 +118,8 @@ PendingFile::Placed PendingFile::place(const QString& path, bool replace, QStrin
 }
 
 bool PendingFile::takeBack(const QString& path) {
-    if (!placed_ || !moveFile(path, temporary_, false)) return false;
+    if (!placed_ || !moveFile(path, held_.path(), false)) return false;
+    held_.setKept(false);
     placed_ = false;
     return true;
 }
@@ -142,28 +130,28 @@ WriteResult writeWholeFile(const QByteArray& bytes, const QString& path, IfTaken
     const bool replace = ifTaken == IfTaken::Replace;
     if (const QString problem = outputPathProblem(path, replace); !problem.isEmpty()) return {false, problem, {}};
     PendingFile pending(QFileInfo(path).path(), bytes);
-    if (!pending.error().isEmpty()) return {false, path + ": " + pending.error(), {}};
+    if (!pending.error().isEmpty()) return {false, shownPath(path) + ": " + pending.error(), {}};
     QString why;
     switch (pending.place(path, replace, why)) {
         case PendingFile::Placed::Yes: return {true, {}, path};
-        case PendingFile::Placed::Taken: return {false, path + ": " + failureText(EEXIST), {}};
+        case PendingFile::Placed::Taken: return {false, shownPath(path) + ": " + failureText(EEXIST), {}};
         case PendingFile::Placed::Failed: break;
     }
-    return {false, path + ": " + why, {}};
+    return {false, shownPath(path) + ": " + why, {}};
 }
 
 WriteResult writeUnderFirstFreeName(const QByteArray& bytes, const std::function<QString(int)>& nameOf) {
     const QString first = nameOf(1);
     if (const QString problem = outputFolderProblem(first); !problem.isEmpty()) return {false, problem, {}};
     PendingFile pending(QFileInfo(first).path(), bytes);
-    if (!pending.error().isEmpty()) return {false, first + ": " + pending.error(), {}};
+    if (!pending.error().isEmpty()) return {false, shownPath(first) + ": " + pending.error(), {}};
     for (int n = 1; n <= kMostNames; ++n) {
         const QString path = nameOf(n);
         QString why;
         switch (pending.place(path, false, why)) {
             case PendingFile::Placed::Yes: return {true, {}, path};
             case PendingFile::Placed::Taken: continue;
-            case PendingFile::Placed::Failed: return {false, path + ": " + why, {}};
+            case PendingFile::Placed::Failed: return {false, shownPath(path) + ": " + why, {}};
         }
     }
     return {false, first + QString(": every name up to -%1 is taken").arg(kMostNames), {}};

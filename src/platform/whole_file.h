@@ -10,6 +10,8 @@
 #include <QString>
 #include <functional>
 
+#include "platform/held_temporary.h"
+
 namespace momentart {
 
 struct WriteResult {
@@ -47,7 +49,6 @@ public:
     // Writes `bytes` into a new hidden file in `folder`; error() says why
     // that failed.
     PendingFile(const QString& folder, const QByteArray& bytes);
-    ~PendingFile();
     PendingFile(const PendingFile&) = delete;
     PendingFile& operator=(const PendingFile&) = delete;
 
@@ -62,7 +63,7 @@ public:
     bool takeBack(const QString& path);
 
 private:
-    QString temporary_;
+    HeldTemporary held_;
     QString error_;
     bool placed_ = false;
 };

@@ -298,8 +298,8 @@ TEST(BatchCommand, CtrlCStopsWithWholeFilesOnlyAndStatus130) {
 
 // A batch stopped part way goes on: the seeds whose pictures are whole in
 // the folder are skipped, the missing one and the one cut short are made
-// (beside the broken file, which is kept), and a picture of another batch
-// does not count.
+// (the broken file set aside, so the folder holds each seed once), and a
+// picture of another batch does not count.
 TEST(BatchCommand, ContinueMakesOnlyThePicturesNotWholeInTheFolder) {
     QTemporaryDir dir;
     const QStringList batch = {"render", "--count", "4", "--seed", "300", "--type", "20", "--no-stamp",
@@ -310,15 +310,19 @@ TEST(BatchCommand, ContinueMakesOnlyThePicturesNotWholeInTheFolder) {
         return out.filePath(out.entryList({QString("*-seed%1.png").arg(seed)}).value(0));
     };
     ASSERT_TRUE(QFile::remove(fileOfSeed(302)));
-    QFile cut(fileOfSeed(303));
-    ASSERT_TRUE(cut.resize(cut.size() / 2));
+    const QString cutPath = fileOfSeed(303);
+    QFile cut(cutPath);
+    const qint64 cutSize = cut.size() / 2;
+    ASSERT_TRUE(cut.resize(cutSize));
     ASSERT_EQ(cli::run({"render", "--count", "1", "--seed", "302", "--type", "21", "--out", "out"}, dir.path()).status, 0);
 
     const cli::Result goOn = cli::run(batch + QStringList{"--continue"}, dir.path());
     EXPECT_EQ(goOn.status, 0) << goOn.err.toStdString();
-    EXPECT_TRUE(goOn.err.contains("2 pictures written to out, 2 seeds skipped: their pictures were there already"))
+    EXPECT_TRUE(goOn.err.contains("2 pictures written to out, 2 seeds skipped: their pictures were there already, "
+                                  "1 damaged picture set aside as " + cutPath.mid(dir.path().size() + 1) + ".damaged\n"))
         << goOn.err.toStdString();
-    EXPECT_EQ(out.entryList({"*-type20-*.png"}).size(), 5);
+    EXPECT_EQ(out.entryList({"*-type20-*.png"}).size(), 4);
+    EXPECT_EQ(QFileInfo(cutPath + ".damaged").size(), cutSize);
     for (int seed = 300; seed < 304; ++seed) {
         const QStringList files = out.entryList({QString("*-type20-seed%1*.png").arg(seed)});
         const bool whole = std::any_of(files.begin(), files.end(), [&](const QString& file) {

@@ -129,6 +129,7 @@ TEST(Film, RefusalsAndCtrlCLeaveNoFile) {
         {{"--from", "kept.mp4"}, 2, "kept.mp4: cannot read it as a film"},
         {{"--seed", "3", "--from", "kept.mp4"}, 2, "--seed cannot go with --from"},
         {{"--out", "kept.mp4"}, 1, "kept.mp4: a file of that name exists already"},
+        {{"--out", QString(300, 'f') + ".mp4"}, 2, ".mp4: the path is too long"},
     };
     for (const Case& c : cases) {
         const cli::Result result = cli::run(QStringList{"film"} + c.arguments, dir.path());

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 #include "cli_support.h"
 
 namespace momentart::cli {
@@ -27,6 +29,8 @@ struct Golden {
     QString type, seed;
 };
 
+void PrintTo(const Golden& golden, std::ostream* out) { *out << golden.path.toStdString(); }
+
 QList<Golden> goldens(const QString& folder) {
     QList<Golden> list;
     const QRegularExpression pattern("^type(\\d+)-seed(\\d+)\\.png$");
@@ -37,11 +41,25 @@ QList<Golden> goldens(const QString& folder) {
     return list;
 }
 
-// Runs the program with `arguments` (and `preload` preloaded, if given),
-// and returns how many pixels of the picture it wrote to `out` differ from
-// the golden's; -1 when it wrote none.
-int differingPixels(const Golden& golden, QStringList arguments, const QString& out,
-                    const QString& preload = {}, QString* printed = nullptr) {
+// Paints the pixels of `made` that differ from `reference` red over a dimmed
+// copy of the reference, so that a failing picture can be looked at.
+QImage differenceImage(const QImage& made, const QImage& reference) {
+    QImage difference(reference.size(), QImage::Format_RGB32);
+    for (int row = 0; row < reference.height(); ++row)
+        for (int column = 0; column < reference.width(); ++column) {
+            const QRgb was = reference.pixel(column, row);
+            difference.setPixel(column, row,
+                                made.pixel(column, row) != was
+                                    ? qRgb(255, 0, 0)
+                                    : qRgb(qRed(was) / 4, qGreen(was) / 4, qBlue(was) / 4));
+        }
+    return difference;
+}
+
+// Runs the program with `arguments` (and `preload` preloaded, if given) and
+// returns the picture it wrote to `out`; a null picture when it wrote none.
+QImage madePicture(QStringList arguments, const QString& out, const QString& preload = {},
+                   QString* printed = nullptr) {
     QProcess program;
     QProcessEnvironment env = scratchEnvironment(QFileInfo(out).path());
     if (!preload.isEmpty()) env.insert("LD_PRELOAD", preload);
@@ -49,15 +67,28 @@ int differingPixels(const Golden& golden, QStringList arguments, const QString& 
     program.start(MOMENTART_BINARY, arguments << "--force" << "--out" << out);
     if (!program.waitForFinished(60000) || program.exitCode() != 0) {
         ADD_FAILURE() << program.readAllStandardError().toStdString();
-        return -1;
+        return {};
     }
     if (printed != nullptr) *printed = QString::fromUtf8(program.readAllStandardOutput());
-    const QImage made = QImage(out).convertToFormat(QImage::Format_RGB32);
+    return QImage(out).convertToFormat(QImage::Format_RGB32);
+}
+
+// How many pixels of `made` differ from the golden's; -1 when either is not
+// a whole picture. When some differ, the difference image is written to the
+// build's golden-differences folder, named after the golden and `run`.
+int differingPixels(const Golden& golden, const QString& run, const QImage& made) {
     const QImage reference = QImage(golden.path).convertToFormat(QImage::Format_RGB32);
     if (made.size() != QSize(600, 450) || reference.size() != QSize(600, 450)) return -1;
     int differing = 0;
     for (int row = 0; row < 450; ++row)
         for (int column = 0; column < 600; ++column) differing += made.pixel(column, row) != reference.pixel(column, row);
+    if (differing > 0) {
+        const QString folder = QStringLiteral(MOMENTART_DIFFERENCES_DIR);
+        const QString file = folder + "/" + QFileInfo(golden.path).completeBaseName() + "-" + run + ".png";
+        const bool written = QDir().mkpath(folder) && differenceImage(made, reference).save(file);
+        std::cerr << differing << " pixels differ from " << golden.path.toStdString() << "; "
+                  << (written ? "they are red in " : "could not write ") << file.toStdString() << "\n";
+    }
     return differing;
 }
 
@@ -65,38 +96,52 @@ QStringList fresh(const Golden& golden) {
     return {"render", "--type", golden.type, "--seed", golden.seed, "--no-stamp"};
 }
 
-TEST(GoldenImage, RendersMatchTheReferencePicturesPixelForPixel) {
-    const QList<Golden> all = goldens(kGoldenFolder);
-    ASSERT_GE(all.size(), 10) << "reference pictures missing from " << kGoldenFolder.toStdString();
-    QTemporaryDir dir;
-    for (const Golden& golden : all)
-        EXPECT_EQ(differingPixels(golden, fresh(golden), dir.filePath("made.png")), 0) << golden.path.toStdString();
+std::string testName(const testing::TestParamInfo<Golden>& info) {
+    return "type" + info.param.type.toStdString() + "_seed" + info.param.seed.toStdString();
 }
 
-TEST(GoldenImage, PicturesSavedBeforeCorrectRoundingAreMadeAgainFromTheirRecipesBitForBit) {
-    const QList<Golden> all = goldens(kGoldenFolder + "/c-library");
-    ASSERT_GE(all.size(), 8);
-    QTemporaryDir dir;
-    for (const Golden& golden : all) {
-        QString printed;
-        EXPECT_EQ(differingPixels(golden, {"render", "--from", golden.path, "--jobs", "2"}, dir.filePath("again.png"),
-                                  {}, &printed),
-                  0)
-            << golden.path.toStdString();
-        EXPECT_TRUE(printed.contains("\nmaths: the C library's, as when the picture was made")) << printed.toStdString();
-    }
+TEST(GoldenImage, TheReferencePicturesAreThere) {
+    EXPECT_GE(goldens(kGoldenFolder).size(), 10) << "reference pictures missing from " << kGoldenFolder.toStdString();
+    EXPECT_GE(goldens(kGoldenFolder + "/c-library").size(), 8);
 }
 
-// Another C library's maths changes the old pictures, and no new one.
-TEST(GoldenImage, AnotherMathsLibraryPreloadedChangesNoNewPicture) {
+class FreshGolden : public testing::TestWithParam<Golden> {};
+
+TEST_P(FreshGolden, RendersPixelForPixel) {
     QTemporaryDir dir;
-    for (const Golden& golden : goldens(kGoldenFolder))
-        EXPECT_EQ(differingPixels(golden, fresh(golden), dir.filePath("made.png"), MOMENTART_PERTURBED_MATHS), 0)
-            << golden.path.toStdString();
+    EXPECT_EQ(differingPixels(GetParam(), "made", madePicture(fresh(GetParam()), dir.filePath("made.png"))), 0);
+}
+
+// Another C library's maths changes no new picture.
+TEST_P(FreshGolden, AnotherMathsLibraryPreloadedChangesNothing) {
+    QTemporaryDir dir;
+    const QImage made = madePicture(fresh(GetParam()), dir.filePath("made.png"), MOMENTART_PERTURBED_MATHS);
+    EXPECT_EQ(differingPixels(GetParam(), "preloaded", made), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(GoldenImage, FreshGolden, testing::ValuesIn(goldens(kGoldenFolder)), testName);
+
+class SavedBeforeCorrectRounding : public testing::TestWithParam<Golden> {};
+
+TEST_P(SavedBeforeCorrectRounding, IsMadeAgainFromItsRecipeBitForBit) {
+    QTemporaryDir dir;
+    QString printed;
+    const QImage made =
+        madePicture({"render", "--from", GetParam().path, "--jobs", "2"}, dir.filePath("again.png"), {}, &printed);
+    EXPECT_EQ(differingPixels(GetParam(), "again", made), 0);
+    EXPECT_TRUE(printed.contains("\nmaths: the C library's, as when the picture was made")) << printed.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(GoldenImage, SavedBeforeCorrectRounding,
+                         testing::ValuesIn(goldens(kGoldenFolder + "/c-library")), testName);
+
+// ...while it does change the old pictures, made with the C library's maths.
+TEST(GoldenImage, AnotherMathsLibraryPreloadedChangesThePicturesOfTheCLibrarysMaths) {
+    QTemporaryDir dir;
     int changed = 0;
     for (const Golden& golden : goldens(kGoldenFolder + "/c-library"))
-        changed += differingPixels(golden, {"render", "--from", golden.path}, dir.filePath("again.png"),
-                                   MOMENTART_PERTURBED_MATHS) > 0;
+        changed += madePicture({"render", "--from", golden.path}, dir.filePath("again.png"), MOMENTART_PERTURBED_MATHS) !=
+                   QImage(golden.path).convertToFormat(QImage::Format_RGB32);
     EXPECT_GE(changed, 6) << "the preloaded maths did not reach the C library's pictures";
 }
 

@@ -95,7 +95,7 @@ TEST(InputFaults, EveryCauseIsNamedWhereAFileIsRead) {
         {{"render", "--from", "folder.recipe"}, 2, "folder.recipe: a folder, not a recipe file"},
         {{"render", "--from", "loop1.recipe"}, 2, "loop1.recipe: a loop of symbolic links"},
         {{"render", "--from", deep + "/x.recipe"}, 2, "the path is too long"},
-        {{"render", "--seed", "5", "--out", deep + "/x.png"}, 1, "cannot be reached (the path is too long)"},
+        {{"render", "--seed", "5", "--out", deep + "/x.png"}, 2, "x.png: the path is too long"},
         {{"render", "--from", "mac.recipe"}, 2, "line ends are not recognised"},
         {{"render", "--from", "two.png"}, 2, "carries 2 recipes"},
         {{"render", "--from", "big.png"}, 2, "its recipe is too large"},

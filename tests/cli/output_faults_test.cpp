@@ -50,6 +50,7 @@ TEST(OutputFaults, OnlyRegularFilesAreReplacedAndWhatIsInTheWayIsNamed) {
         {"a folder", "folder.png", "a folder of that name exists"},
         {"a file as the folder", "plain/x.png", "plain is a file, not a folder"},
         {"no folder", "none/x.png", "no such folder"},
+        {"a newline in the names", "no\nne/x.png", R"("no\nne/x.png": no such folder "no\nne")"},
     };
     for (const Case& c : cases) {
         for (const QStringList& command : {QStringList{"render", "--seed", "3", "--force", "--out", c.out},
@@ -66,6 +67,17 @@ TEST(OutputFaults, OnlyRegularFilesAreReplacedAndWhatIsInTheWayIsNamed) {
 
 // A small file system that fills up: a tmpfs of `size`. Needs the right to
 // mount (root, as on CI).
+// A name with control characters is written as given and shown quoted, so
+// that the line that names it stays one line.
+TEST(OutputFaults, ANameWithANewlineIsShownQuotedOnItsOwnLine) {
+    QTemporaryDir dir;
+    const QString name = "a\nb\x1b.png";
+    const cli::Result result = cli::run({"render", "--seed", "3", "--out", name}, dir.path());
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_TRUE(QFile::exists(QDir(dir.path()).filePath(name)));
+    EXPECT_TRUE(result.out.startsWith(R"(file: "a\nb\x1b.png")" "\n")) << result.out.toStdString();
+}
+
 class SmallDisk : public ::testing::Test {
 protected:
     void mountOf(const char* size) {
