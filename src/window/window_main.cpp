@@ -16,6 +16,7 @@
 #include "platform/options.h"
 #include "platform/pictures_folder.h"
 #include "platform/recipe_file.h"
+#include "platform/shown_path.h"
 #include "platform/system_clock.h"
 #include "window/window_commands.h"
 
@@ -42,19 +43,34 @@ const QList<OptionInfo> kWindowOptions = {
 
 // The picture file among the arguments (the one argument that is not an
 // option or an option's value), taken out of them.
+bool takesValue(const QString& argument) {
+    const QString name = argument.mid(2);
+    return std::any_of(kWindowOptions.begin(), kWindowOptions.end(),
+                       [&](const OptionInfo& o) { return o.valueName != nullptr && name == o.name; });
+}
+
 QString takePictureFile(QStringList& arguments) {
     for (int n = 0; n < arguments.size(); ++n) {
         const QString& argument = arguments[n];
         if (argument.startsWith("-")) {
-            const QString name = argument.mid(2);
-            const bool takesValue = std::any_of(kWindowOptions.begin(), kWindowOptions.end(), [&](const OptionInfo& o) {
-                return o.valueName != nullptr && name == o.name;
-            });
-            if (takesValue) ++n;
+            if (takesValue(argument)) ++n;
             continue;
         }
         if (!carriesRecipe(argument)) continue;
         return arguments.takeAt(n);
+    }
+    return {};
+}
+
+// A file of some other kind given to open (notes.txt opened from a file
+// manager, which has no terminal to read "unexpected argument" on).
+QString foreignFile(const QStringList& arguments) {
+    for (int n = 0; n < arguments.size(); ++n) {
+        if (arguments[n].startsWith("-")) {
+            if (takesValue(arguments[n])) ++n;
+            continue;
+        }
+        if (QFileInfo(arguments[n]).isFile()) return arguments[n];
     }
     return {};
 }
@@ -71,6 +87,12 @@ QString windowHelp() {
 QString readWindowSettings(const QStringList& given, WindowSettings& settings, bool& help, bool* pictureRefused) {
     QStringList arguments = given;
     const QString picture = takePictureFile(arguments);
+    if (const QString foreign = foreignFile(arguments); !foreign.isEmpty()) {
+        if (pictureRefused != nullptr) *pictureRefused = true;
+        return shownPath(foreign) +
+               ": not a picture momentart can open (a PNG or a bitmap with its recipe that momentart saved, a "
+               ".recipe file, or a film it made)";
+    }
     const ParsedOptions options = parseOptions(arguments, kWindowOptions);
     if (!options.error.isEmpty()) return options.error;
     help = options.has("help");

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "session/pacing_observer.h"
+#include "file_support.h"
 #include "window/picture_view.h"
 #include "window/window_main.h"
 #include "window_test_support.h"
@@ -45,6 +46,24 @@ TEST(WindowOptions, BadValuesAreRefused) {
         bool help = false;
         EXPECT_FALSE(read(arguments, settings, help).isEmpty()) << arguments.join(' ').toStdString();
     }
+}
+
+// A file of another kind, opened from a file manager, is refused as a picture
+// that cannot be opened is (so a display shows it in a message box).
+TEST(WindowOptions, AFileThatIsNoPictureIsRefusedByName) {
+    const QString notes = QDir(QDir::tempPath()).filePath("momentart-notes.txt");
+    writeFile(notes, "not a picture\n");
+    WindowSettings settings;
+    bool help = false;
+    bool refused = false;
+    const QString error = readWindowSettings({"--pace", "0", notes}, settings, help, &refused);
+    QFile::remove(notes);
+    EXPECT_TRUE(refused);
+    EXPECT_TRUE(error.startsWith(notes + ": not a picture momentart can open")) << error.toStdString();
+    // A word that names no file is still an unexpected argument, said on the terminal only.
+    refused = false;
+    EXPECT_TRUE(readWindowSettings({"picture"}, settings, help, &refused).contains("unexpected argument"));
+    EXPECT_FALSE(refused);
 }
 
 TEST(WindowOptions, HelpListsEveryOption) {
