@@ -30,10 +30,7 @@ FrameSession::FrameSession(const FrameSettings& settings, double frameSeconds, Q
     connect(&timer_, &QTimer::timeout, this, &FrameSession::timerFired);
     // As the window's: the first file that makes a picture again stays its own.
     connect(&historyWriter_, &HistoryWriter::written, this, [this](int index, const QString& path) {
-        HistoryPicture& picture = history_.at(index);
-        if (!picture.recipeFile.isEmpty()) return;
-        picture.recipeFile = path;
-        emit historyChanged();
+        if (history_.noteRecipeFile(index, path)) emit historyChanged();
     });
     connect(&historyWriter_, &HistoryWriter::failed, this, [this](const QString& error) {
         report("History is not kept on disk this session: " + error);

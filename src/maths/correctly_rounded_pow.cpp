@@ -76,7 +76,7 @@
 #include "maths/accurate.h"
 #include "maths/double_double.h"
 #include "maths/pow_table.h"
-#include "maths/pow_special_cases.h"
+#include "maths/pow_fixed_results.h"
 #include "maths/quick_evaluation.h"
 
 namespace momentart::maths {
@@ -230,8 +230,8 @@ double magnitudePower(double a, double y) {
 }  // namespace
 
 double correctlyRoundedPow(double x, double y) {
-    double special = 0;
-    if (powSpecialCase(x, y, special)) return special;
+    double fixed = 0;
+    if (powFixedResult(x, y, fixed)) return fixed;
     // Exact or correctly rounded by one operation.
     if (y == 1) return x;
     if (y == 2) return x * x;

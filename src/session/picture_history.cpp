@@ -32,4 +32,11 @@ bool PictureHistory::show(int index) {
     return true;
 }
 
+bool PictureHistory::noteRecipeFile(int index, const QString& path) {
+    HistoryPicture& picture = at(index);
+    if (!picture.recipeFile.isEmpty()) return false;
+    picture.recipeFile = path;
+    return true;
+}
+
 }  // namespace momentart

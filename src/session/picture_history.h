@@ -53,6 +53,9 @@ public:
     const HistoryPicture& shown() const { return at(shown_); }
     HistoryPicture& shown() { return at(shown_); }
 
+    // Notes `path` as the file that makes picture `index` again, unless one
+    // is noted already (the first file told of stays); true if it was noted.
+    bool noteRecipeFile(int index, const QString& path);
     // Shows picture `index`; false (and nothing changes) when there is none.
     bool show(int index);
 

@@ -25,10 +25,7 @@ PictureSession::PictureSession(Clock& clock, const WindowSettings& settings, dou
       earlier_(std::make_unique<Canvas>()),
       historyWriter_(settings.historyFolder, settings.historyKeep) {
     connect(&historyWriter_, &HistoryWriter::written, this, [this](int index, const QString& path) {
-        HistoryPicture& picture = history_.at(index);
-        if (!picture.recipeFile.isEmpty()) return;
-        picture.recipeFile = path;
-        emit historyChanged();
+        if (history_.noteRecipeFile(index, path)) emit historyChanged();
     });
     connect(&historyWriter_, &HistoryWriter::failed, this, [this](const QString& error) {
         report("History is not kept on disk this session: " + error, true);

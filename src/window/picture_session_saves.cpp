@@ -15,9 +15,7 @@ void PictureSession::saveFailed(const QString& path, const QString& message) {
 }
 
 void PictureSession::noteRecipeFile(const QString& path) {
-    if (!history_.shown().recipeFile.isEmpty()) return;
-    history_.shown().recipeFile = path;
-    emit historyChanged();
+    if (history_.noteRecipeFile(history_.shownIndex(), path)) emit historyChanged();
 }
 
 void PictureSession::save(const QString& root) {

@@ -17,16 +17,11 @@
 
 #include "maths/accurate.h"
 #include "maths/reference.h"
+#include "random_inputs.h"
 
 namespace momentart::maths {
 namespace {
 
-std::uint64_t next(std::uint64_t& state) {  // splitmix64
-    std::uint64_t z = (state += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-}
 double unit(std::uint64_t& s) { return (next(s) >> 11) * 0x1p-53; }
 // Any finite double of either sign, every binade alike.
 double anyDouble(std::uint64_t& s) {

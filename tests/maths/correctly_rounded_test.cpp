@@ -16,16 +16,11 @@
 #include "maths/accurate.h"
 #include "maths/correctly_rounded.h"
 #include "maths/reference.h"
+#include "random_inputs.h"
 
 namespace momentart::maths {
 namespace {
 
-std::uint64_t next(std::uint64_t& state) {  // splitmix64
-    std::uint64_t z = (state += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-}
 double uniform(std::uint64_t& s, double low, double high) { return low + (high - low) * (next(s) >> 11) * 0x1p-53; }
 double whole(std::uint64_t& s, double low, double high) { return std::floor(uniform(s, low, high + 1)); }
 double anySign(std::uint64_t& s, double v) { return next(s) & 1 ? -v : v; }

@@ -1,6 +1,6 @@
 // x^y, correctly rounded for every pair of doubles.
 //
-// Special cases first (pow_special_cases.h), then |x|^y, its sign that of x
+// The inputs whose result is fixed first (pow_fixed_results.h), then |x|^y, its sign that of x
 // for a negative x and an odd y. Then the exact cases: |x| = mo 2^eo with
 // mo odd, y = Y 2^-k with Y odd (k >= 1) or y whole (k = 0). While k > 0,
 // |x|^y is rational only if |x| is a square (mo a square and eo even):
@@ -35,7 +35,7 @@
 #include "maths/accurate/calls.h"
 #include "maths/accurate/constant_values.h"
 #include "maths/accurate/logarithm.h"
-#include "maths/pow_special_cases.h"
+#include "maths/pow_fixed_results.h"
 
 namespace momentart::maths::accurate {
 
@@ -115,8 +115,8 @@ Approximation power(double a, double y, int limbs) {
 
 double pow(double x, double y) {
     counted(gCounters.pow);
-    double special = 0;
-    if (powSpecialCase(x, y, special)) return special;
+    double fixed = 0;
+    if (powFixedResult(x, y, fixed)) return fixed;
     const double a = std::fabs(x);
     double magnitude = 1.0;
     if (a != 1) {
